@@ -1,0 +1,34 @@
+// Usage printers and command handlers of every command class, one source
+// file per class (ixo<class>.cpp). A handler the table names is declared
+// here once it exists.
+#pragma once
+
+void ixo_adapter_usage(bool bhelp);
+void ixo_auth_usage(bool bhelp);
+void ixo_bios_usage(bool bhelp);
+void ixo_boot_usage(bool bhelp);
+void ixo_bootdup_usage(bool bhelp);
+void ixo_dcb_usage(bool bhelp);
+void ixo_debug_usage(bool bhelp);
+void ixo_diag_usage(bool bhelp);
+void ixo_ethboot_usage(bool bhelp);
+void ixo_vf_usage(bool bhelp);
+void ixo_fcoe_usage(bool bhelp);
+void ixo_fcdiag_usage(bool bhelp);
+void ixo_fcpim_usage(bool bhelp);
+void ixo_flash_usage(bool bhelp);
+void ixo_fruvpd_usage(bool bhelp);
+void ixo_ipfc_usage(bool bhelp);
+void ixo_lport_usage(bool bhelp);
+void ixo_log_usage(bool bhelp);
+void ixo_mfg_usage(bool bhelp);
+void ixo_pcifn_usage(bool bhelp);
+void ixo_phy_usage(bool bhelp);
+void ixo_port_usage(bool bhelp);
+void ixo_qos_usage(bool bhelp);
+void ixo_ratelim_usage(bool bhelp);
+void ixo_rport_usage(bool bhelp);
+void ixo_trunk_usage(bool bhelp);
+void ixo_vhba_usage(bool bhelp);
+void ixo_vnic_usage(bool bhelp);
+void ixo_vport_usage(bool bhelp);

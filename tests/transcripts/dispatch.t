@@ -1,0 +1,97 @@
+# Class and command lookup, argument counts and the exit status, which is
+# the low byte of the front-end code.
+$ ixo Adapter --list
+! ERROR: "Adapter" Command class not supported
+!
+[185]
+$ ixo adapter --bogus
+! ERROR: "--bogus" Command not supported
+!
+[162]
+$ ixo adapter --query
+|
+| Usage: ixo adapter [OPTIONS] [ARGUMENTS] ...
+| Example: ixo adapter --list
+|
+| Available commands are:
+| 	--disable <ad_id>
+| 		Disables the adapter
+|
+| 	--enable <ad_id>
+| 		Enables the adapter
+|
+| 	--list
+| 		List all the adapters in the system
+|
+| 	--mode <ad_id> <HBA|CNA|NIC> [-f]
+| 		Set the mode for the adapter
+| 		-f: Force the command to reset all the settings configured on the adapter
+|
+| 	--name <ad_id> [<adapter-name>]
+| 		Query or set the name of adapter
+| 		Name should contain a maximum of 15 characters
+| 		The first letter has to be an alphabet
+| 		Name can contain only alphanumeric characters
+| 		Only possible exceptions being "-" and "_"
+|
+| 	--query <ad_id>
+| 		Query attributes of adapter
+|
+|
+| 	<ad_id> could be specified in one of the following formats:
+| 		- adapter index
+| 		- serial number
+| 		- adapter name
+| 		- hw path
+|
+! ERROR: Incorrect argument count for command "--query"
+[166]
+$ ixo adapter --list x > /dev/null
+! ERROR: Incorrect argument count for command "--list"
+[166]
+$ ixo mfg --update 1 2 3 4 5 6
+|
+| Usage: ixo mfg [OPTIONS] [ARGUMENTS] ...
+! ERROR: Incorrect argument count for command "--update"
+[166]
+$ ixo port --list -terse extra > /dev/null
+! ERROR: Incorrect argument count for command "--list"
+[166]
+# A class word alone or with --help prints the usage; --ehelp the extended
+# one (every usage text is in usage.t).
+$ ixo adapter --help > help.out; ixo adapter > plain.out; cmp help.out plain.out
+# A command whose handler is not there yet answers "not supported" once
+# its target resolves; without a target nothing is resolved.
+$ ixo adapter --list
+! ERROR: "--list" Command not supported
+!
+[162]
+$ ixo port --list
+! ERROR: "--list" Command not supported
+!
+[162]
+# With no adapter in the host every target error reads the same.
+$ ixo adapter --query 1
+! ERROR: No Tessary adapter Found
+[172]
+$ ixo port --query 1/0
+! ERROR: No Tessary adapter Found
+[171]
+$ ixo vhba --delete 1/0/1
+! ERROR: No Tessary adapter Found
+[173]
+$ ixo vnic --create 1/0
+! ERROR: No Tessary adapter Found
+[171]
+$ ixo flash --query 1
+! ERROR: No Tessary adapter Found
+[172]
+# Commands that parse their own arguments get no target resolution.
+$ ixo boot --update 1 file
+! ERROR: "--update" Command not supported
+!
+[162]
+$ ixo fcpim --ioperf 1/0
+! ERROR: "--ioperf" Command not supported
+!
+[162]
