@@ -22,44 +22,11 @@ $ ixo shell
 [185]
 $ ixo shell
 < adapter --bogus
-< adapter
+< mfg
 |
 | ixo> 
 | ixo> 
-| Usage: ixo adapter [OPTIONS] [ARGUMENTS] ...
-| Example: ixo adapter --list
-|
-| Available commands are:
-| 	--disable <ad_id>
-| 		Disables the adapter
-|
-| 	--enable <ad_id>
-| 		Enables the adapter
-|
-| 	--list
-| 		List all the adapters in the system
-|
-| 	--mode <ad_id> <HBA|CNA|NIC> [-f]
-| 		Set the mode for the adapter
-| 		-f: Force the command to reset all the settings configured on the adapter
-|
-| 	--name <ad_id> [<adapter-name>]
-| 		Query or set the name of adapter
-| 		Name should contain a maximum of 15 characters
-| 		The first letter has to be an alphabet
-| 		Name can contain only alphanumeric characters
-| 		Only possible exceptions being "-" and "_"
-|
-| 	--query <ad_id>
-| 		Query attributes of adapter
-|
-|
-| 	<ad_id> could be specified in one of the following formats:
-| 		- adapter index
-| 		- serial number
-| 		- adapter name
-| 		- hw path
-|
+| Usage: ixo mfg [OPTIONS] [ARGUMENTS] ...
 |
 |% ixo> 
 # Short lines and lines of spaces only just prompt again; "-v" is a line
