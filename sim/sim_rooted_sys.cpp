@@ -1,0 +1,189 @@
+#include "sim_rooted_sys.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+RootedSys::RootedSys(std::string root) : root_(std::move(root))
+{
+    while (root_.size() > 1 && root_.back() == '/')
+        root_.pop_back();
+}
+
+std::string RootedSys::host_path(const char *path) const
+{
+    if (path[0] != '/')
+        return path;
+    return root_ + path;
+}
+
+int RootedSys::open(const char *path, int flags, mode_t mode)
+{
+    return ::open(host_path(path).c_str(), flags, mode);
+}
+
+int RootedSys::close(int fd)
+{
+    return ::close(fd);
+}
+
+ssize_t RootedSys::read(int fd, void *buf, size_t count)
+{
+    return ::read(fd, buf, count);
+}
+
+ssize_t RootedSys::write(int fd, const void *buf, size_t count)
+{
+    return ::write(fd, buf, count);
+}
+
+off_t RootedSys::lseek(int fd, off_t offset, int whence)
+{
+    return ::lseek(fd, offset, whence);
+}
+
+int RootedSys::fsync(int fd)
+{
+    return ::fsync(fd);
+}
+
+int RootedSys::fchmod(int fd, mode_t mode)
+{
+    return ::fchmod(fd, mode);
+}
+
+int RootedSys::rename(const char *from, const char *to)
+{
+    return ::rename(host_path(from).c_str(), host_path(to).c_str());
+}
+
+int RootedSys::unlink(const char *path)
+{
+    return ::unlink(host_path(path).c_str());
+}
+
+int RootedSys::mkdir(const char *path, mode_t mode)
+{
+    return ::mkdir(host_path(path).c_str(), mode);
+}
+
+int RootedSys::flock(int fd, int operation)
+{
+    return ::flock(fd, operation);
+}
+
+int RootedSys::stat(const char *path, struct stat *st)
+{
+    return ::stat(host_path(path).c_str(), st);
+}
+
+int RootedSys::lstat(const char *path, struct stat *st)
+{
+    return ::lstat(host_path(path).c_str(), st);
+}
+
+int RootedSys::fstat(int fd, struct stat *st)
+{
+    return ::fstat(fd, st);
+}
+
+ssize_t RootedSys::readlink(const char *path, char *buf, size_t size)
+{
+    return ::readlink(host_path(path).c_str(), buf, size);
+}
+
+int RootedSys::list_dir(const char *path, std::vector<std::string> *names)
+{
+    DIR *dir = ::opendir(host_path(path).c_str());
+    if (dir == nullptr)
+        return -1;
+    names->clear();
+    while (const struct dirent *entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names->push_back(std::move(name));
+    }
+    ::closedir(dir);
+    std::sort(names->begin(), names->end());
+    return 0;
+}
+
+// Nothing under the emulated root is a device: requests to real
+// descriptors are refused as the kernel refuses them for plain files.
+int RootedSys::ioctl(int fd, unsigned long request, void *arg)
+{
+    (void)fd;
+    (void)request;
+    (void)arg;
+    errno = ENOTTY;
+    return -1;
+}
+
+// The emulated host has no network of its own.
+int RootedSys::socket(int domain, int type, int protocol)
+{
+    (void)domain;
+    (void)type;
+    (void)protocol;
+    errno = EAFNOSUPPORT;
+    return -1;
+}
+
+int RootedSys::bind(int fd, const struct sockaddr *addr, socklen_t len)
+{
+    (void)fd;
+    (void)addr;
+    (void)len;
+    errno = EBADF;
+    return -1;
+}
+
+ssize_t RootedSys::send(int fd, const void *buf, size_t len, int flags)
+{
+    (void)fd;
+    (void)buf;
+    (void)len;
+    (void)flags;
+    errno = EBADF;
+    return -1;
+}
+
+ssize_t RootedSys::recv(int fd, void *buf, size_t len, int flags)
+{
+    (void)fd;
+    (void)buf;
+    (void)len;
+    (void)flags;
+    errno = EBADF;
+    return -1;
+}
+
+// Mounting is not emulated; the emulated debugfs is always there.
+int RootedSys::mount(const char *source, const char *target, const char *fstype, unsigned long flags,
+                     const void *data)
+{
+    (void)source;
+    (void)target;
+    (void)fstype;
+    (void)flags;
+    (void)data;
+    errno = EPERM;
+    return -1;
+}
+
+// Emulated time passes at once, so polls cost nothing in tests.
+void RootedSys::sleep_ms(unsigned milliseconds)
+{
+    (void)milliseconds;
+}
+
+pid_t RootedSys::getpid()
+{
+    return ::getpid();
+}

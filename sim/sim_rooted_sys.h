@@ -1,0 +1,47 @@
+// A seam that runs every call on the real kernel, with the absolute paths
+// the library uses mapped under an emulated root directory. The emulated
+// host builds on it; tests use it alone for code that only needs files.
+#pragma once
+
+#include "xell_sys.h"
+
+#include <string>
+
+class RootedSys : public xell_sys {
+public:
+    explicit RootedSys(std::string root);
+
+    const std::string &root() const { return root_; }
+    // The real path of a library path: "/etc/xel.conf" -> "<root>/etc/xel.conf".
+    std::string host_path(const char *path) const;
+
+    int open(const char *path, int flags, mode_t mode = 0) override;
+    int close(int fd) override;
+    ssize_t read(int fd, void *buf, size_t count) override;
+    ssize_t write(int fd, const void *buf, size_t count) override;
+    off_t lseek(int fd, off_t offset, int whence) override;
+    int fsync(int fd) override;
+    int fchmod(int fd, mode_t mode) override;
+    int rename(const char *from, const char *to) override;
+    int unlink(const char *path) override;
+    int mkdir(const char *path, mode_t mode) override;
+    int flock(int fd, int operation) override;
+    int stat(const char *path, struct stat *st) override;
+    int lstat(const char *path, struct stat *st) override;
+    int fstat(int fd, struct stat *st) override;
+    ssize_t readlink(const char *path, char *buf, size_t size) override;
+    // Sorted by name, so that the emulated host's order never changes.
+    int list_dir(const char *path, std::vector<std::string> *names) override;
+    int ioctl(int fd, unsigned long request, void *arg) override;
+    int socket(int domain, int type, int protocol) override;
+    int bind(int fd, const struct sockaddr *addr, socklen_t len) override;
+    ssize_t send(int fd, const void *buf, size_t len, int flags) override;
+    ssize_t recv(int fd, void *buf, size_t len, int flags) override;
+    int mount(const char *source, const char *target, const char *fstype, unsigned long flags,
+              const void *data) override;
+    void sleep_ms(unsigned milliseconds) override;
+    pid_t getpid() override;
+
+private:
+    std::string root_;
+};
