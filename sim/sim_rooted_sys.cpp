@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <utility>
 
 RootedSys::RootedSys(std::string root) : root_(std::move(root))
@@ -177,10 +178,14 @@ int RootedSys::mount(const char *source, const char *target, const char *fstype,
     return -1;
 }
 
-// Emulated time passes at once, so polls cost nothing in tests.
+// Sleeps really pass, so that a process waiting for another (a lock, a
+// state) sees it act; tests shorten every wait with the time scale.
 void RootedSys::sleep_ms(unsigned milliseconds)
 {
-    (void)milliseconds;
+    auto scaled = static_cast<long long>(static_cast<double>(milliseconds) * time_scale_ * 1000000.0);
+    struct timespec left = {static_cast<time_t>(scaled / 1000000000LL), static_cast<long>(scaled % 1000000000LL)};
+    while (::nanosleep(&left, &left) == -1 && errno == EINTR) {
+    }
 }
 
 pid_t RootedSys::getpid()

@@ -12,6 +12,8 @@ public:
     explicit RootedSys(std::string root);
 
     const std::string &root() const { return root_; }
+    // Every sleep lasts its time multiplied by scale (1 by default).
+    void set_time_scale(double scale) { time_scale_ = scale; }
     // The real path of a library path: "/etc/xel.conf" -> "<root>/etc/xel.conf".
     std::string host_path(const char *path) const;
 
@@ -44,4 +46,5 @@ public:
 
 private:
     std::string root_;
+    double time_scale_ = 1.0;
 };
