@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -27,11 +28,7 @@ void ixo_bios_usage(bool bhelp)
                "\t\tSpeed and topology cannot be set on a CNA port\n"
                "\t\tLoop topology needs boot LUN option flash or firstlun\n\n"
                "\t--query <port_id>\n"
-               "\t\tQuery the boot over SAN and pre-boot configuration\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n",
+               "\t\tQuery the boot over SAN and pre-boot configuration\n\n",
                stdout);
+    ixo_usage_port_id_forms();
 }

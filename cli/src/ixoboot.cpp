@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -23,11 +24,6 @@ void ixo_boot_usage(bool bhelp)
                stdout);
     if (bhelp)
         std::fputs("\t\tdev_id should be 13 for dual port and 17 for single port card\n", stdout);
-    std::fputs("\n"
-               "\n\t- ad_id could be any of:\n"
-               "\t\t- adapter_index\n"
-               "\t\t- serial number\n"
-               "\t\t- adapter name\n"
-               "\t\t- hw path\n",
-               stdout);
+    std::fputs("\n", stdout);
+    ixo_usage_ad_id_forms();
 }

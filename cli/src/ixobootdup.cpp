@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -25,11 +26,7 @@ void ixo_bootdup_usage(bool bhelp)
                "\t\twith -a, and write the execution report as XML\n\n"
                "\n\tThe XML is written to <out_file>, or to the standard output\n"
                "\twhen -o is not given\n"
-               "\tThe log is written to <log_file>, by default bootdup_log.txt\n"
-               "\n\t- ad_id could be any of:\n"
-               "\t\t- adapter_index\n"
-               "\t\t- serial number\n"
-               "\t\t- adapter name\n"
-               "\t\t- hw path\n",
+               "\tThe log is written to <log_file>, by default bootdup_log.txt\n",
                stdout);
+    ixo_usage_ad_id_forms();
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -41,13 +42,8 @@ void ixo_debug_usage(bool bhelp)
                "\t\tRead register/memory contents\n\n"
                "\t--regwrite <port_id> <addr> <value> [--force]\n"
                "\t\tWrite to register/memory\n"
-               "\t\t--force option forces register read/write\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n"
-               "\n\tpcifn id could be any of:\n"
-               "\t\t<adapter_id/port_id/pcifn_id>\n",
+               "\t\t--force option forces register read/write\n\n",
                stdout);
+    ixo_usage_port_id_forms();
+    ixo_usage_pcifn_id_fn_form();
 }

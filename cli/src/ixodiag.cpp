@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -49,13 +50,8 @@ void ixo_diag_usage(bool bhelp)
                "\t--sfpshow <port_id>\n"
                "\t\tDisplays the SFP information of the port\n\n"
                "\t--tempshow <ad_id>\n"
-               "\t\tDisplays the adapter temperature\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n"
-               "\n\tpcifn id could be any of:\n"
-               "\t\t<adapter_id/port_id/pcifn_id>\n",
+               "\t\tDisplays the adapter temperature\n\n",
                stdout);
+    ixo_usage_port_id_forms();
+    ixo_usage_pcifn_id_fn_form();
 }

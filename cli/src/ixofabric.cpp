@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -12,11 +13,7 @@ void ixo_vf_usage(bool bhelp)
                "\t--stats <port_id>\n"
                "\t\tPrints the stats of the fabric\n\n"
                "\t--statsclr <port_id>\n"
-               "\t\tClears the stats of the fabric\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n",
+               "\t\tClears the stats of the fabric\n\n",
                stdout);
+    ixo_usage_port_id_forms();
 }

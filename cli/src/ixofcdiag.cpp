@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -21,13 +22,8 @@ void ixo_fcdiag_usage(bool bhelp)
                "\t--linkbeacon <port_id> {on | off}\n"
                "\t\tBlinks the link\n\n"
                "\t--scsitest <pcifn> <rpwwn> [-l <lpwwn>]\n"
-               "\t\tTests the SCSI components\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n"
-               "\n\tpcifn id could be any of:\n"
-               "\t\t<adapter_id/port_id/pcifn_id>\n",
+               "\t\tTests the SCSI components\n\n",
                stdout);
+    ixo_usage_port_id_forms();
+    ixo_usage_pcifn_id_fn_form();
 }

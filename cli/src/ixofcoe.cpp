@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -16,11 +17,7 @@ void ixo_fcoe_usage(bool bhelp)
                "\t--stats <port_id>\n"
                "\t\tDisplay the FCoE port statistics\n\n"
                "\t--statsclr <port_id>\n"
-               "\t\tClear the FCoE port statistics\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n",
+               "\t\tClear the FCoE port statistics\n\n",
                stdout);
+    ixo_usage_port_id_forms();
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -61,13 +62,8 @@ void ixo_fcpim_usage(bool bhelp)
                "\t--throttlequery <pcifn>\n"
                "\t\tDisplay current IO throttle values in given fcpim\n\n"
                "\t--throttleset <pcifn> <throttle_size>\n"
-               "\t\tConfigures IO throttle value (1...2000) in given fcpim\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n"
-               "\n\tpcifn id could be any of:\n"
-               "\t\t<adapter_id/port_id/pcifn_id>\n",
+               "\t\tConfigures IO throttle value (1...2000) in given fcpim\n\n",
                stdout);
+    ixo_usage_port_id_forms();
+    ixo_usage_pcifn_id_fn_form();
 }

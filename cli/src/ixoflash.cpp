@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -105,11 +106,6 @@ void ixo_flash_usage(bool bhelp)
                stdout);
     for (const flash_opt &o : update_opts)
         std::printf("%-35s%s\n", o.word, o.desc);
-    std::fputs("\n"
-               "\n\t- ad_id could be any of:\n"
-               "\t\t- adapter_index\n"
-               "\t\t- serial number\n"
-               "\t\t- adapter name\n"
-               "\t\t- hw path\n",
-               stdout);
+    std::fputs("\n", stdout);
+    ixo_usage_ad_id_forms();
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -14,11 +15,7 @@ void ixo_fruvpd_usage(bool bhelp)
                "\t--read <ad_id> <file>\n"
                "\t\tRead the FRU VPD data of the adapter into <file>\n\n"
                "\t--update <ad_id> <file>\n"
-               "\t\tWrite the FRU VPD data of the adapter from <file>\n\n"
-               "\n\t- ad_id could be any of:\n"
-               "\t\t- adapter_index\n"
-               "\t\t- serial number\n"
-               "\t\t- adapter name\n"
-               "\t\t- hw path\n",
+               "\t\tWrite the FRU VPD data of the adapter from <file>\n\n",
                stdout);
+    ixo_usage_ad_id_forms();
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -18,12 +19,7 @@ void ixo_ipfc_usage(bool bhelp)
                "\t--stats <pcifn>\n"
                "\t\tDisplay the IP over FC statistics\n\n"
                "\t--statsclr <pcifn>\n"
-               "\t\tClear the IP over FC statistics\n\n"
-               "\n\tpcifn id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<adapter_id/port_id/pcifn_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n",
+               "\t\tClear the IP over FC statistics\n\n",
                stdout);
+    ixo_usage_pcifn_id_forms();
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -13,12 +14,7 @@ void ixo_log_usage(bool bhelp)
                " [-m {fw | hal | fcs | drv | aen | all}]\n"
                "\t\tQuery or set the log level\n"
                "\t\t-m: Log module, default all\n"
-               "\t\tThe module can not be chosen on an Ethernet pcifn\n\n"
-               "\n\tpcifn id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<adapter_id/port_id/pcifn_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n",
+               "\t\tThe module can not be chosen on an Ethernet pcifn\n\n",
                stdout);
+    ixo_usage_pcifn_id_forms();
 }

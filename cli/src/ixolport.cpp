@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -16,8 +17,7 @@ void ixo_lport_usage(bool bhelp)
                "\t--stats <pcifn> [-l <lpwwn>]\n"
                "\t\t Displays lport level statistics\n\n"
                "\t--statsclr <pcifn> [-l <lpwwn>]\n"
-               "\t\t clears lport level statistics\n\n"
-               "\n\tpcifn id could be any of:\n"
-               "\t\t<adapter_id/port_id/pcifn_id>\n",
+               "\t\t clears lport level statistics\n\n",
                stdout);
+    ixo_usage_pcifn_id_fn_form();
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -21,11 +22,7 @@ void ixo_mfg_usage(bool bhelp)
                "\t\tmac is required or refused depending on the card type\n"
                "\t\tcapabilities is a comma separated list of:\n"
                "\t\t\thba, cna, nic, fc16g, sriov, mezz\n"
-               "\t\t--cap and --ablk are used by the newer card types only\n\n"
-               "\n\t- ad_id could be any of:\n"
-               "\t\t- adapter_index\n"
-               "\t\t- serial number\n"
-               "\t\t- adapter name\n"
-               "\t\t- hw path\n",
+               "\t\t--cap and --ablk are used by the newer card types only\n\n",
                stdout);
+    ixo_usage_ad_id_forms();
 }

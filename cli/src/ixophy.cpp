@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -18,16 +19,8 @@ void ixo_phy_usage(bool bhelp)
                "\t--update {<ad_id> | -a} <fw_file>\n"
                "\t\tUpdate the PHY firmware on every port of the adapter,\n"
                "\t\tor of all the adapters with -a\n"
-               "\t\tThe new firmware takes effect after adapter --disable and --enable\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n"
-               "\n\t- ad_id could be any of:\n"
-               "\t\t- adapter_index\n"
-               "\t\t- serial number\n"
-               "\t\t- adapter name\n"
-               "\t\t- hw path\n",
+               "\t\tThe new firmware takes effect after adapter --disable and --enable\n\n",
                stdout);
+    ixo_usage_port_id_forms();
+    ixo_usage_ad_id_forms();
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -70,12 +71,8 @@ void ixo_port_usage(bool bhelp)
                "\t\tClear the port statistics\n\n"
                "\t--topology <port_id> [p2p | loop] \n"
                "\t\tQuery or set the port topology\n"
-               "\t\tNot applicable to CNA.\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n"
-               "\n",
+               "\t\tNot applicable to CNA.\n\n",
                stdout);
+    ixo_usage_port_id_forms();
+    std::fputs("\n", stdout);
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -18,11 +19,7 @@ void ixo_ratelim_usage(bool bhelp)
                "\t--enable <port_id>\n"
                "\t\tEnable ratelim for Port if currently disabled\n\n"
                "\t--query <port_id>\n"
-               "\t\tQuery the TRL details\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n",
+               "\t\tQuery the TRL details\n\n",
                stdout);
+    ixo_usage_port_id_forms();
 }

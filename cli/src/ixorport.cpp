@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -28,13 +29,6 @@ void ixo_rport_usage(bool bhelp)
                "\t\tClears rport level statistics\n\n",
                stdout);
     if (bhelp)
-        std::fputs("\n\tport id could be any of:\n"
-                   "\t\t<adapter_id/port_id>\n"
-                   "\t\t<port-pwwn>\n"
-                   "\t\t<port-name>\n"
-                   "\t\t<port-hwpath>\n",
-                   stdout);
-    std::fputs("\n\tpcifn id could be any of:\n"
-               "\t\t<adapter_id/port_id/pcifn_id>\n",
-               stdout);
+        ixo_usage_port_id_forms();
+    ixo_usage_pcifn_id_fn_form();
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -14,11 +15,7 @@ void ixo_trunk_usage(bool bhelp)
                "\t--enable <ad_id>\n"
                "\t\tEnable trunk for adapter if currently disabled\n\n"
                "\t--query <ad_id>\n"
-               "\t\tQuery the trunk details\n\n"
-               "\n\t- ad_id could be any of:\n"
-               "\t\t- adapter_index\n"
-               "\t\t- serial number\n"
-               "\t\t- adapter name\n"
-               "\t\t- hw path\n",
+               "\t\tQuery the trunk details\n\n",
                stdout);
+    ixo_usage_ad_id_forms();
 }

@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -25,13 +26,10 @@ void ixo_vhba_usage(bool bhelp)
                "\t--stats <pcifn>\n"
                "\t\t Displays statistics of the vHBA\n\n"
                "\t--statsclr <pcifn>\n"
-               "\t\t Clears statistics of the vHBA\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n"
-               "\n\tpcifn id could be any of:\n"
+               "\t\t Clears statistics of the vHBA\n\n",
+               stdout);
+    ixo_usage_port_id_forms();
+    std::fputs("\n\tpcifn id could be any of:\n"
                "\t\t<adapter_id/port_id>\n"
                "\t\t<adapter_id/port_id/pcifn_id>\n\n",
                stdout);

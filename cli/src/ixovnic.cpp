@@ -1,4 +1,5 @@
 #include "ixo_commands.h"
+#include "ixo_usage.h"
 
 #include <cstdio>
 
@@ -22,13 +23,10 @@ void ixo_vnic_usage(bool bhelp)
                "\t--stats <pcifn>\n"
                "\t\t Displays statistics of the vNIC\n\n"
                "\t--statsclr <pcifn>\n"
-               "\t\t Clears statistics of the vNIC\n\n"
-               "\n\tport id could be any of:\n"
-               "\t\t<adapter_id/port_id>\n"
-               "\t\t<port-pwwn>\n"
-               "\t\t<port-name>\n"
-               "\t\t<port-hwpath>\n"
-               "\n\tFor --delete and --bw, pcifn id has to be:\n"
+               "\t\t Clears statistics of the vNIC\n\n",
+               stdout);
+    ixo_usage_port_id_forms();
+    std::fputs("\n\tFor --delete and --bw, pcifn id has to be:\n"
                "\t\t<adapter_id/port_id/pcifn_id>\n"
                "\n\tFor all other commands pcifn id could be any of:\n"
                "\t\t<adapter_id/port_id>\n"
