@@ -1,0 +1,25 @@
+// Discovery of the PCI functions the two drivers have claimed: the IOC
+// list, storage functions first, then network functions.
+#pragma once
+
+#include "xel_ioctl.h"
+#include "xell_ioc.h"
+
+#include <cstdint>
+
+constexpr int XELL_MAX_PCI_FUNCTIONS = 128;
+
+struct xell_pci_host_map {
+    char pci_name[128];
+    int host_num;
+    int instance;
+};
+
+int xell_ioc_scan();
+void xell_ioc_free();
+int xell_ioc_get_num();
+xell_t *xell_ioc_get_list();
+// Registers a new IOC in the persistent configuration.
+void xell_get_ioc_params(xell_t *ioc, const xel_ioctl_ioc_info_t *info);
+xel_status_t xell_get_osname(uint32_t host, uint32_t bus, uint32_t target, uint32_t lun, char **buf,
+                             uint32_t *ndev);

@@ -1,0 +1,274 @@
+#include "xell_discovery.h"
+
+#include "xell.h"
+#include "xell_sys.h"
+#include "xell_transport.h"
+
+#include <fcntl.h>
+#include <regex.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char *debugfs_mount_point = "/sys/kernel/debug";
+
+// The process-wide map of scanned functions and the IOC list built from it.
+std::vector<xell_pci_host_map> pci_map_cna;
+int xel_inst_cnt = 0;
+std::vector<std::unique_ptr<xell_t>> ioc_list;
+int total = 0;
+
+bool xell_debugfs_mounted()
+{
+    std::string mounts;
+    if (!xell_os_read_file("/proc/mounts", &mounts))
+        return false;
+    size_t pos = 0;
+    while (pos < mounts.size()) {
+        size_t end = mounts.find('\n', pos);
+        std::string line = mounts.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        char device[256], dir[256], type[64];
+        if (std::sscanf(line.c_str(), "%255s %255s %63s", device, dir, type) == 3 &&
+            std::strcmp(dir, debugfs_mount_point) == 0 && std::strcmp(type, "debugfs") == 0)
+            return true;
+        if (end == std::string::npos)
+            break;
+        pos = end + 1;
+    }
+    return false;
+}
+
+// The debug services read debugfs: mount it unless it is there already.
+void xell_mount_debugfs()
+{
+    if (!xell_debugfs_mounted())
+        xell_os().mount("debugfs", debugfs_mount_point, "debugfs", 0, nullptr);
+}
+
+// The SCSI host of a storage function: its "host<N>" entry. A name with
+// no number after "host" names no host.
+int xell_find_scsi_host(const std::string &function_dir, int *host)
+{
+    std::vector<std::string> names;
+    if (xell_os().list_dir(function_dir.c_str(), &names) < 0)
+        return -1;
+    for (const std::string &name : names) {
+        if (name.find("host") == std::string::npos || name.size() <= 4)
+            continue;
+        const char *digits = name.c_str() + 4;
+        char *end = nullptr;
+        long value = std::strtol(digits, &end, 10);
+        if (end != digits && value >= 0) {
+            *host = static_cast<int>(value);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+// Adds the functions of one driver directory to the map.
+int xell_sysfs_scan(xel_ioc_type_t type)
+{
+    regex_t pci_pattern;
+    if (regcomp(&pci_pattern, "[a-f0-9]{4}:[a-f0-9]{2}:[a-f0-9]{2}.[a-f0-9]", REG_EXTENDED | REG_NOSUB) != 0)
+        return XEL_STATUS_FAILED;
+    bool storage = type == XEL_IOC_TYPE_FC;
+    std::string driver_dir = storage ? "/sys/bus/pci/drivers/xel" : "/sys/bus/pci/drivers/kwo";
+    std::vector<std::string> names;
+    if (xell_os().list_dir(driver_dir.c_str(), &names) < 0) {
+        regfree(&pci_pattern);
+        return XEL_STATUS_NO_DRIVER;
+    }
+    size_t first = pci_map_cna.size();
+    int status = XEL_STATUS_OK;
+    for (std::string name : names) {
+        if (pci_map_cna.size() >= XELL_MAX_PCI_FUNCTIONS)
+            break;
+        if (regexec(&pci_pattern, name.c_str(), 0, nullptr, 0) != 0)
+            continue;
+        if (!name.empty() && name.back() == '\n')
+            name.pop_back();
+        xell_pci_host_map entry{};
+        std::snprintf(entry.pci_name, sizeof entry.pci_name, "%s", name.c_str());
+        entry.host_num = -1;
+        if (storage) {
+            int found = xell_find_scsi_host(driver_dir + "/" + name, &entry.host_num);
+            if (found < 0) {
+                status = XEL_STATUS_FAILED;
+                break;
+            }
+            if (found == 0)
+                continue; // not bound to a SCSI host yet
+            entry.instance = static_cast<int>(pci_map_cna.size());
+            xel_inst_cnt++;
+        } else {
+            entry.instance = static_cast<int>(pci_map_cna.size()) - xel_inst_cnt;
+        }
+        pci_map_cna.push_back(entry);
+    }
+    regfree(&pci_pattern);
+    if (status != XEL_STATUS_OK) {
+        if (storage)
+            xel_inst_cnt -= static_cast<int>(pci_map_cna.size() - first);
+        pci_map_cna.resize(first);
+    }
+    return status;
+}
+
+std::string xell_storage_node(int host_num)
+{
+    std::string node = "/dev/bsg/fc_host" + std::to_string(host_num);
+    struct stat st {};
+    if (xell_os().stat(node.c_str(), &st) < 0)
+        node = "/dev/fc_host" + std::to_string(host_num);
+    return node;
+}
+
+// Closes /dev/xelipfc after a failed scan; no handle keeps the descriptor.
+void xell_close_ipfc(int *ipfc_fd)
+{
+    if (*ipfc_fd < 0)
+        return;
+    xell_os().close(*ipfc_fd);
+    for (const auto &ioc : ioc_list)
+        if (ioc->ipfc_fd == *ipfc_fd)
+            ioc->ipfc_fd = -1;
+    *ipfc_fd = -1;
+}
+
+// Asks the driver who a mapped function is and appends its handle.
+int xell_add_ioc(const xell_pci_host_map &entry, int slot, xel_ioc_type_t type, int fd, int *ipfc_fd)
+{
+    xell_t probe{};
+    probe.fd = fd;
+    probe.ipfc_fd = *ipfc_fd;
+    probe.ioc_type = type;
+    probe.host = static_cast<uint32_t>(entry.host_num);
+    std::string node = type == XEL_IOC_TYPE_FC ? xell_storage_node(entry.host_num) : "/dev/kwo";
+    std::snprintf(probe.devpath, sizeof probe.devpath, "%s", node.c_str());
+
+    xell_args_t request{};
+    request.ioc_info.xeld_num = static_cast<uint16_t>(entry.instance);
+    xel_status_t status = xell_ioctl(&probe, XEL_CMD_IOC_GET_INFO, &request, 0, 0, 0);
+    if (status == XEL_STATUS_OK)
+        status = static_cast<xel_status_t>(request.ioc_info.status);
+    if (status != XEL_STATUS_OK) {
+        xell_set_last_error(status);
+        xell_close_ipfc(ipfc_fd);
+        return -1;
+    }
+    const xel_ioctl_ioc_info_t &info = request.ioc_info;
+    auto ioc = std::make_unique<xell_t>();
+    ioc->fd = fd;
+    ioc->ipfc_fd = *ipfc_fd;
+    ioc->instance = info.xeld_num;
+    ioc->host = info.host;
+    ioc->id = slot;
+    bool storage_ioc = info.ioc_type == XEL_IOC_TYPE_FC || info.ioc_type == XEL_IOC_TYPE_FCoE;
+    std::snprintf(ioc->devpath, sizeof ioc->devpath, "%s", storage_ioc ? node.c_str() : "/dev/kwo");
+    xell_fill_ioc_info(ioc.get(), &info);
+    if (!ioc_list.empty())
+        ioc_list.back()->next = ioc.get();
+    ioc_list.push_back(std::move(ioc));
+    return 0;
+}
+
+// Scans one kind of function; the number found, or -1 with the last
+// error set.
+int xell_ioc_scan_kind(xel_ioc_type_t type)
+{
+    xell_mount_debugfs();
+    int status = xell_sysfs_scan(type);
+    if (status != XEL_STATUS_OK) {
+        xell_set_last_error(static_cast<xel_status_t>(status));
+        return -1;
+    }
+    int fd = -1;
+    int ipfc_fd = -1;
+    size_t start = 0;
+    if (type == XEL_IOC_TYPE_LL) {
+        fd = xell_os().open("/dev/kwo", O_RDWR);
+        if (fd < 0) {
+            xell_set_last_error(XEL_STATUS_NO_DRIVER);
+            return -1;
+        }
+        start = static_cast<size_t>(xel_inst_cnt);
+    } else {
+        ipfc_fd = xell_os().open("/dev/xelipfc", O_RDWR);
+    }
+    size_t listed = ioc_list.size();
+    for (size_t slot = start; slot < pci_map_cna.size(); slot++) {
+        if (xell_add_ioc(pci_map_cna[slot], static_cast<int>(slot), type, fd, &ipfc_fd) < 0) {
+            // A descriptor no handle holds would never be closed.
+            if (fd >= 0 && ioc_list.size() == listed)
+                xell_os().close(fd);
+            return -1;
+        }
+    }
+    return static_cast<int>(pci_map_cna.size() - start);
+}
+
+} // namespace
+
+void xell_ioc_free()
+{
+    ioc_list.clear();
+    total = 0;
+}
+
+int xell_ioc_scan()
+{
+    xell_ioc_free();
+    pci_map_cna.clear();
+    xel_inst_cnt = 0;
+    int n = xell_ioc_scan_kind(XEL_IOC_TYPE_FC);
+    if (n != -1)
+        total = n;
+    n = xell_ioc_scan_kind(XEL_IOC_TYPE_LL);
+    if (n != -1)
+        total += n;
+    return total;
+}
+
+int xell_ioc_get_num()
+{
+    return total;
+}
+
+xell_t *xell_ioc_get_list()
+{
+    return ioc_list.empty() ? nullptr : ioc_list.front().get();
+}
+
+// Registering the IOC in the configuration file comes with the
+// configuration store.
+void xell_get_ioc_params(xell_t *ioc, const xel_ioctl_ioc_info_t *info)
+{
+    (void)ioc;
+    (void)info;
+}
+
+void xell_ioc_handles_close()
+{
+    std::vector<int> closed;
+    for (const auto &ioc : ioc_list) {
+        for (int *fd : {&ioc->fd, &ioc->ipfc_fd}) {
+            if (*fd < 0)
+                continue;
+            bool done = false;
+            for (int c : closed)
+                done = done || c == *fd;
+            if (!done) {
+                xell_os().close(*fd);
+                closed.push_back(*fd);
+            }
+            *fd = -1;
+        }
+    }
+}

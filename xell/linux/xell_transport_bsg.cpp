@@ -1,0 +1,76 @@
+#include "xell_transport_impl.h"
+
+#include "xel_bsg.h"
+#include "xell.h"
+#include "xell_sys.h"
+
+#include <fcntl.h>
+
+#include <cerrno>
+
+namespace {
+
+// The driver reads and rewrites the record in place: it is both the data
+// going out and the data coming back.
+struct sg_io_v4 xell_bsg_header(const xel_fc_bsg_vendor_request_t *request, void *args, int size)
+{
+    struct sg_io_v4 header {};
+    header.guard = 'Q';
+    header.protocol = XEL_BSG_PROTOCOL_SCSI;
+    header.subprotocol = XEL_BSG_SUB_PROTOCOL_SCSI_TRANSPORT;
+    header.request_len = sizeof *request;
+    header.request = reinterpret_cast<uintptr_t>(request);
+    header.dout_xferp = reinterpret_cast<uintptr_t>(args);
+    header.din_xferp = reinterpret_cast<uintptr_t>(args);
+    header.dout_xfer_len = static_cast<uint32_t>(size);
+    header.din_xfer_len = static_cast<uint32_t>(size);
+    header.timeout = XEL_BSG_TIMEOUT_MS;
+    return header;
+}
+
+xel_status_t xell_bsg_vendor_request(xell_t *ioc, uint32_t cmd, void *args, int size)
+{
+    xel_fc_bsg_vendor_request_t request{};
+    request.msgcode = FC_BSG_HST_VENDOR;
+    request.vendor_id = XEL_PCI_VENDOR_ID;
+    request.vendor_cmd[0] = cmd;
+    struct sg_io_v4 header = xell_bsg_header(&request, args, size);
+
+    xell_sys &os = xell_os();
+    int fd = os.open(ioc->devpath, O_RDWR | O_NONBLOCK);
+    if (fd < 0) {
+        xell_set_last_error(XEL_STATUS_NO_DRIVER);
+        return XEL_STATUS_NO_DRIVER;
+    }
+    int rc = os.ioctl(fd, XEL_SG_IO, &header);
+    int err = errno;
+    os.close(fd);
+    return rc < 0 ? xell_errno_to_status(err) : XEL_STATUS_OK;
+}
+
+} // namespace
+
+xel_status_t xell_bsg_ioctl(xell_t *ioc, uint32_t cmd, void *args, int size)
+{
+    if (size == 0)
+        size = XELL_ARGS_SIZE;
+    switch (cmd) {
+    case XEL_CMD_SCSI_CMND:
+        return xell_scsi_passthru(ioc, args);
+    case XEL_CMD_FCPT:
+        return xell_fcpt_passthru(ioc, args);
+    case XEL_CMD_DEBUG_DRV_TRACE:
+    case XEL_CMD_DEBUG_FW_TRACE:
+    case XEL_CMD_DEBUG_FW_STATE:
+        return xell_debugfs_trace(ioc, cmd, args);
+    case XEL_CMD_DIAG_REGWRITE:
+    case XEL_CMD_DIAG_REGREAD:
+        return xell_debugfs_register(ioc, cmd, args);
+    case XEL_CMD_VPORT_DELETE:
+        return xell_sysfs_vport_delete(ioc, args);
+    case XEL_CMD_VPORT_CREATE:
+        return xell_sysfs_vport_create(ioc, args);
+    default:
+        return xell_bsg_vendor_request(ioc, cmd, args, size);
+    }
+}
