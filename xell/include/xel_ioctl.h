@@ -3,6 +3,7 @@
 // the size a command code encodes is checked against its record.
 #pragma once
 
+#include "xel_stats_records.h"
 #include "xel_status.h"
 #include "xel_types.h"
 
@@ -365,20 +366,6 @@ struct xel_ioctl_ioc_attr_t {
     xel_ioc_attr_t ioc_attr;
 };
 static_assert(sizeof(xel_ioctl_ioc_attr_t) == xel_cmd_size(XEL_CMD_IOC_GET_ATTR));
-
-// Driver IOC counters and the firmware's IOC counters behind them.
-struct xel_ioc_drv_stats_t {
-    uint32_t counters[11];
-};
-struct xel_fw_ioc_stats_t {
-    uint32_t counters[6];
-};
-struct xel_ioc_stats_t {
-    xel_ioc_drv_stats_t drv_stats;
-    uint32_t rsvd;
-    xel_fw_ioc_stats_t fw_stats;
-};
-static_assert(offsetof(xel_ioc_stats_t, fw_stats) == 48 && sizeof(xel_ioc_stats_t) == 72);
 
 struct xel_ioctl_ioc_stats_t {
     int32_t status;
