@@ -1,0 +1,323 @@
+// The write-back: the file's text regenerated from the tables, and its
+// atomic replacement.
+
+#include "xell_config_internal.h"
+#include "xell_sys.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <initializer_list>
+
+namespace {
+
+// Value names by the field's number.
+constexpr const char *topology_names[] = {"none", "p2p", "loop", "auto", "auto", "p2p"};
+constexpr const char *log_names[] = {"None", "Critical", "Error", "Warning", "Info", "Info"};
+constexpr const char *algo_names[] = {" ", "md5", "sha1", "ms", "sm"};
+constexpr const char *ssource_names[] = {" ", "LOCAL", "RADIUS", "TACACS"};
+
+// A number outside the table is written as the name of 0.
+template <size_t N> const char *name_of(const char *const (&names)[N], int64_t value)
+{
+    return value >= 0 && static_cast<size_t>(value) < N ? names[value] : names[0];
+}
+
+void append_number(std::string &out, int64_t value)
+{
+    out += std::to_string(value);
+}
+
+void append_list(std::string &out, uint32_t bmp)
+{
+    std::vector<int> list = xell_bmptolist(bmp);
+    for (size_t i = 0; i < list.size(); i++) {
+        append_number(out, list[i]);
+        out += i + 1 < list.size() ? ", " : ";";
+    }
+    out += '\n';
+}
+
+void append_quoted(std::string &out, const char *text, bool semicolon = true)
+{
+    out += '"';
+    out += text;
+    out += semicolon ? "\";\n" : "\"\n";
+}
+
+// Everything after "key = " for one setting of one record.
+void append_value(std::string &out, int setting, const xell_ioc_config_t &rec)
+{
+    int64_t v = xell_cfg_get_int(setting, rec);
+    switch (setting) {
+    case XELL_CFG_PWWN: append_quoted(out, rec.pwwn); return;
+    case XELL_CFG_MAC: append_quoted(out, rec.mac); return;
+    case XELL_CFG_NAME: append_quoted(out, rec.name); return;
+    case XELL_CFG_ETHNAME: append_quoted(out, rec.ethname); return;
+    case XELL_CFG_AUTH_SSTRING: append_quoted(out, rec.authsstring); return;
+    case XELL_CFG_VF_ENABLE: append_quoted(out, v ? "TRUE" : "FALSE", false); return;
+    case XELL_CFG_ALPA: {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%x;\n", static_cast<unsigned>(v));
+        out += hex;
+        return;
+    }
+    default: break;
+    }
+    switch (xell_cfg_settings[static_cast<size_t>(setting)].kind) {
+    case xell_cfg_kind::list32:
+    case xell_cfg_kind::list16: append_list(out, static_cast<uint32_t>(v)); return;
+    case xell_cfg_kind::boolean: append_quoted(out, v ? "TRUE" : "FALSE"); return;
+    case xell_cfg_kind::onoff: append_quoted(out, v ? "on" : "off"); return;
+    case xell_cfg_kind::topology: append_quoted(out, name_of(topology_names, v)); return;
+    case xell_cfg_kind::log: append_quoted(out, name_of(log_names, v)); return;
+    case xell_cfg_kind::algo: append_quoted(out, name_of(algo_names, v)); return;
+    case xell_cfg_kind::ssource: append_quoted(out, name_of(ssource_names, v)); return;
+    default:
+        append_number(out, v);
+        out += ";\n";
+        return;
+    }
+}
+
+bool has_global_form(int setting)
+{
+    return (xell_cfg_settings[static_cast<size_t>(setting)].scope & XELL_CFG_SCOPE_G) != 0;
+}
+
+void append_line(std::string &out, const char *prefix, int n, int setting, const xell_ioc_config_t &rec)
+{
+    if (prefix != nullptr) {
+        out += prefix;
+        append_number(out, n);
+        out += '-';
+    }
+    out += xell_cfg_settings[static_cast<size_t>(setting)].key;
+    out += " = ";
+    append_value(out, setting, rec);
+}
+
+// The global lines of the settings whose global flag is set, with record
+// 0's values; then, record by record, the lines of the others.
+void append_settings(std::string &out, const char *prefix, std::initializer_list<int> settings)
+{
+    const xell_config_tables &t = xell_cfg();
+    for (int s : settings)
+        if (has_global_form(s) && xell_cfg_flag_test(t.config_all, s))
+            append_line(out, nullptr, 0, s, t.ioc[0]);
+    for (int n = 0; n < XELL_CONFIG_MAX_RECORDS; n++) {
+        const xell_ioc_config_t &rec = t.ioc[static_cast<size_t>(n)];
+        for (int s : settings) {
+            bool global = has_global_form(s) && xell_cfg_flag_test(t.config_all, s);
+            if (!global && xell_cfg_flag_test(rec.flags, s))
+                append_line(out, prefix, n, s, rec);
+        }
+    }
+}
+
+void append_vports(std::string &out)
+{
+    std::lock_guard<std::mutex> guard(xell_cfg_vportmutex());
+    const xell_config_tables &t = xell_cfg();
+    for (int n = 0; n < XELL_CONFIG_MAX_RECORDS; n++) {
+        const xell_ioc_config_t &rec = t.ioc[static_cast<size_t>(n)];
+        if (!xell_cfg_flag_test(rec.flags, XELL_CFG_VPORT))
+            continue;
+        int m = 0;
+        for (const xell_vf_config_t &e : rec.vport) {
+            char line[320];
+            std::snprintf(line, sizeof line, "xel%d-vport-%d = \"%s,%s,%s,%s,%d\";\n", n, m++, e.pwwn, e.nwwn, e.name,
+                          e.role, e.vf_id);
+            out += line;
+        }
+    }
+}
+
+// Layout items 1 to 3.
+void xell_config_ad_update(std::string &out)
+{
+    out += "# Syntax for global parameter (applied to all HBA instances):\n"
+           "#   param_name=param_value \n"
+           "#   xel<instance_number>-param_name=param_value \n"
+           "# \n";
+    const auto &ad = xell_cfg().ad;
+    out += "\n#\n# Persistent naming of adapter\n# \n";
+    for (const xell_ad_config_t &rec : ad) {
+        if (xell_cfg_flag_test(rec.flags, XELL_CFG_AD_NAME)) {
+            out += "adapter-";
+            out += rec.id;
+            out += "-name = ";
+            append_quoted(out, rec.name);
+        }
+    }
+    out += "\n#\n# Trunking of adapter\n# \n";
+    for (const xell_ad_config_t &rec : ad) {
+        if (xell_cfg_flag_test(rec.flags, XELL_CFG_AD_TRUNK)) {
+            out += "adapter-";
+            out += rec.id;
+            out += "-trunk = ";
+            append_quoted(out, rec.ad_trunk ? "TRUE" : "FALSE");
+        }
+    }
+}
+
+// Layout items 4 to 14, then the driver tunables carried over.
+void xell_config_ioc_update(std::string &out)
+{
+    out += "\n#\n# Persistent naming of port\n#\n";
+    append_settings(out, "xel", {XELL_CFG_PWWN, XELL_CFG_NAME});
+    append_settings(out, "kwo", {XELL_CFG_MAC, XELL_CFG_ETHNAME});
+
+    out += "\n#\n# Port configuration\n#\n";
+    append_settings(out, "xel", {XELL_CFG_SPEED, XELL_CFG_TOPOLOGY, XELL_CFG_ALPA, XELL_CFG_MAXFRSZ});
+
+    out += "\n# trunking\n";
+    append_settings(out, "xel", {XELL_CFG_TRUNK});
+
+    out += "\n# disable a port persistently\n";
+    append_settings(out, "xel", {XELL_CFG_ENABLE});
+    append_settings(out, "xel", {XELL_CFG_IPFC_ENABLE});
+
+    out += "\n#\n# Driver log level\n# level: INFO, WARN, ERROR, CRITICAL\n#\n";
+    append_settings(out, "xel", {XELL_CFG_LOG});
+
+    out += "\n#\n# VF configuration\n#\n";
+    append_settings(out, "xel", {XELL_CFG_VF_ENABLE, XELL_CFG_VF_DEFAULT, XELL_CFG_VF_LIST});
+
+    out += "\n#\n# vport configuration\n#\n# vport-<id> = pwwn, nwwn,symname, roles [, vf_id]\n#\n";
+    append_vports(out);
+
+    out += "\n#\n# Authentication\n#\n";
+    append_settings(out, "xel",
+                    {XELL_CFG_AUTH_POLICY, XELL_CFG_AUTH_ALGO, XELL_CFG_AUTH_GROUP, XELL_CFG_AUTH_SSOURCE,
+                     XELL_CFG_AUTH_SSTRING});
+
+    out += "\n#\n# Initiator mode configuration\n#\n";
+    append_settings(out, "xel", {XELL_CFG_PATHTOV, XELL_CFG_QDEPTH, XELL_CFG_BINDING});
+
+    out += "\n#\n# QoS, rate limiting configuration\n#\n";
+    append_settings(out, "xel", {XELL_CFG_QOS, XELL_CFG_RATELIM, XELL_CFG_DEFSPEED});
+
+    out += "\n#\n# IOC intr configuration\n#\n";
+    append_settings(out, "xel", {XELL_CFG_COALESCE, XELL_CFG_DELAY, XELL_CFG_LATENCY});
+
+    // The driver reads these at load time; they pass through unchanged.
+    const std::vector<std::string> &tunables = xell_cfg().tunables;
+    if (!tunables.empty()) {
+        out += "\n#\n# Driver tunables\n#\n";
+        for (const std::string &line : tunables) {
+            out += line;
+            out += '\n';
+        }
+    }
+}
+
+bool write_all(int fd, const std::string &text)
+{
+    xell_sys &os = xell_os();
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = os.write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string dir_of(const std::string &path)
+{
+    size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a symbolic link at path leads to, so that the rename replaces
+// the file and keeps the link.
+std::string resolve_links(const char *path)
+{
+    xell_sys &os = xell_os();
+    std::string current = path;
+    for (int depth = 0; depth < 16; depth++) {
+        struct stat st = {};
+        if (os.lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            break;
+        char target[4096];
+        ssize_t n = os.readlink(current.c_str(), target, sizeof target);
+        if (n <= 0 || static_cast<size_t>(n) >= sizeof target)
+            break;
+        std::string next(target, static_cast<size_t>(n));
+        current = next[0] == '/' ? next : dir_of(current) + "/" + next;
+    }
+    return current;
+}
+
+} // namespace
+
+std::string xell_config_text()
+{
+    std::string out;
+    out.reserve(64 * 1024);
+    xell_config_ad_update(out);
+    xell_config_ioc_update(out);
+    return out;
+}
+
+bool xell_cfg_replace_file(const char *path, const std::string &text, int locked_fd)
+{
+    xell_sys &os = xell_os();
+    std::string target = resolve_links(path);
+    std::string tmp = target + ".tmp";
+
+    mode_t mode = 0644;
+    struct stat st = {};
+    if (os.fstat(locked_fd, &st) == 0)
+        mode = st.st_mode & 07777;
+
+    // Only the lock holder writes the temporary file; one left by a writer
+    // that died is stale.
+    os.unlink(tmp.c_str());
+    int fd = os.open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+    if (fd < 0)
+        return false;
+    bool ok = os.fchmod(fd, mode) == 0 && write_all(fd, text) && os.fsync(fd) == 0;
+    ok = os.close(fd) == 0 && ok;
+    if (!ok || os.rename(tmp.c_str(), target.c_str()) != 0) {
+        os.unlink(tmp.c_str());
+        return false;
+    }
+    // The new text is in place either way; syncing the directory makes the
+    // rename itself survive a power loss.
+    int dfd = os.open(dir_of(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        os.fsync(dfd);
+        os.close(dfd);
+    }
+    return true;
+}
+
+xel_status_t xell_config_sync(const char *path)
+{
+    if (!xell_config_is_loaded())
+        return XEL_STATUS_FAILED;
+    xel_status_t status = XEL_STATUS_OK;
+    bool changed;
+    {
+        std::lock_guard<std::mutex> guard(xell_cfg_vportmutex());
+        changed = !(xell_cfg() == xell_cfg_loaded_tables());
+    }
+    if (changed) {
+        std::string text = xell_config_text();
+        // Records that the file cannot show (an adapter without a name) change
+        // the tables but not the text.
+        if (text != xell_cfg_loaded_text() && !xell_cfg_replace_file(path, text, xell_cfg_lock_fd()))
+            status = XEL_STATUS_EFOPEN;
+    }
+    xell_unlock_conf_file();
+    return status;
+}
