@@ -125,6 +125,10 @@ TEST_F(ConfigTest, TextThatWouldBreakTheFileIsRefused)
     xell_config_ad_add("SN1");
     EXPECT_EQ(xell_config_ioc_name(&fc1, "a\nxel0-port-speed = 8;"), XEL_STATUS_EINVAL);
     EXPECT_EQ(xell_config_ioc_name(&fc1, "a\tb"), XEL_STATUS_EINVAL);
+    // The loader would take these lines for an adapter line and an FC line.
+    EXPECT_EQ(xell_config_ioc_name(&fc1, "adapter-1"), XEL_STATUS_EINVAL);
+    EXPECT_EQ(xell_config_ioc_name(&eth1, "pixel"), XEL_STATUS_EINVAL);
+    EXPECT_EQ(xell_config_vport_add(&fc1, 0, test_wwn(9), test_wwn(10), "my adapter", 1), XEL_STATUS_EINVAL);
     EXPECT_EQ(xell_config_ad_name("SN1", "lab\r"), XEL_STATUS_EINVAL);
     EXPECT_EQ(xell_config_vport_add(&fc1, 0, test_wwn(9), test_wwn(10), "a,b", 1), XEL_STATUS_EINVAL);
     std::vector<uint32_t> words(45, 0x80000000U); // 45 x "-2147483648," does not fit a line

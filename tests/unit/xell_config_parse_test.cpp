@@ -51,6 +51,7 @@ const ParseCase parse_cases[] = {
     {"a space after a list number makes it 0", "xel0-port-trunk = 1 ,2;\n", {"xel0-port-trunk = 0, 2;"}},
     {"list numbers wrap at 32", "xel0-port-trunk = 33;\n", {"xel0-port-trunk = 1;"}},
     {"virtual fabric list keeps bits 0 to 15", "xel0-vf-list = 17, 3;\n", {"xel0-vf-list = 3;"}},
+    {"a list left empty has no line (it would read back as 0)", "xel0-vf-list = 17;\n", {}},
     // Named values: a word outside the set cancels the setting.
     {"named values",
      "xel0-port-topology = \"p2p\";\nxel0-port-enable = \"FALSE\";\nxel0-auth-policy = \"on\";\n"

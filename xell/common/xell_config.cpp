@@ -99,7 +99,7 @@ xel_status_t set_ad_data(int type, xell_ad_config_t &rec, std::string_view value
     switch (type) {
     case XELL_CFG_AD_ID:
     case XELL_CFG_AD_NAME:
-        if (xell_cfg_has_control(value))
+        if (xell_cfg_text_refused(type, value))
             return XEL_STATUS_EINVAL;
         xell_cfg_flag_set(rec.flags, type);
         xell_cfg_copy_text(type == XELL_CFG_AD_ID ? std::span<char>(rec.id) : std::span<char>(rec.name), value);
@@ -432,6 +432,29 @@ bool xell_cfg_has_control(std::string_view text)
     });
 }
 
+bool xell_cfg_text_refused(int setting, std::string_view text)
+{
+    if (xell_cfg_has_control(text))
+        return true;
+    switch (setting) {
+    case XELL_CFG_AD_ID:
+    case XELL_CFG_AD_NAME:
+        return false;
+    case XELL_CFG_AUTH_SSTRING:
+        if (text.size() > XELL_CFG_SECRET_TEXT_MAX)
+            return true;
+        break;
+    case XELL_CFG_MAC:
+    case XELL_CFG_ETHNAME:
+        if (contains(text, "xel"))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return contains(text, "adapter");
+}
+
 void xell_cfg_copy_text(std::span<char> field, std::string_view text)
 {
     size_t n = std::min(text.size(), field.size() - 1);
@@ -524,8 +547,7 @@ xel_status_t xell_config_set_data(int type, int idx, const char *value)
         return XEL_STATUS_OK;
     case xell_cfg_kind::text: {
         std::span<char> field = ioc_text_field(type, rec);
-        // A value that could not be written back on one line is refused.
-        if (xell_cfg_has_control(v) || (type == XELL_CFG_AUTH_SSTRING && v.size() > XELL_CFG_SECRET_TEXT_MAX))
+        if (xell_cfg_text_refused(type, v))
             return XEL_STATUS_EINVAL;
         xell_cfg_flag_set(rec.flags, type);
         xell_cfg_copy_text(field, v);

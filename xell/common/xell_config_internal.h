@@ -64,6 +64,11 @@ void xell_cfg_set_int(int setting, xell_ioc_config_t &rec, int64_t value);
 
 // True when the text holds a byte that would break a line of the file.
 bool xell_cfg_has_control(std::string_view text);
+// True when text, written as the value of `setting`, would not read back
+// as that value: a control byte breaks the line, a secret too long for one
+// line is cut, and "adapter" (or "xel" on an Ethernet line) anywhere in a
+// record line makes the loader take the line for another kind.
+bool xell_cfg_text_refused(int setting, std::string_view text);
 // Copies text into a fixed field (cut to fit, rest zeroed).
 void xell_cfg_copy_text(std::span<char> field, std::string_view text);
 // The value trimming rule: trimmed, and a single space when nothing is left.

@@ -58,7 +58,8 @@ std::string roles_text(uint32_t roles)
 // A comma would split the name into the entry's later fields.
 bool bad_symname(const char *sym_name)
 {
-    return sym_name == nullptr || xell_cfg_has_control(sym_name) || std::strchr(sym_name, ',') != nullptr;
+    return sym_name == nullptr || xell_cfg_text_refused(XELL_CFG_VPORT, sym_name) ||
+           std::strchr(sym_name, ',') != nullptr;
 }
 
 } // namespace
@@ -222,7 +223,7 @@ void xell_config_iocfc_intr(const xell_t *xell, bool coalesce, uint16_t delay, u
 
 xel_status_t xell_config_ad_name(const char *serialnum, const char *name)
 {
-    if (xell_cfg_has_control(name))
+    if (xell_cfg_text_refused(XELL_CFG_AD_NAME, name))
         return XEL_STATUS_EINVAL;
     int idx = xell_config_ad_lookup(serialnum);
     if (idx == -1)
@@ -251,9 +252,9 @@ void xell_config_ad_trunk(const char *serialnum, bool mode)
 
 xel_status_t xell_config_ioc_name(const xell_t *xell, const char *name)
 {
-    if (xell_cfg_has_control(name))
-        return XEL_STATUS_EINVAL;
     bool fc = xell->ioc_type == XEL_IOC_TYPE_FC || xell->ioc_type == XEL_IOC_TYPE_FCoE;
+    if (xell_cfg_text_refused(fc ? XELL_CFG_NAME : XELL_CFG_ETHNAME, name))
+        return XEL_STATUS_EINVAL;
     int idx = fc ? xell_config_ioc_lookup(xell->pwwn) : xell_config_ethioc_lookup(xell->mac);
     if (idx == -1)
         return XEL_STATUS_OK;

@@ -142,7 +142,7 @@ int xell_config_ethioc_lookup(const mac_t &mac)
 
 int xell_config_ad_add(const char *serialnum)
 {
-    if (xell_cfg_has_control(serialnum))
+    if (xell_cfg_text_refused(XELL_CFG_AD_ID, serialnum))
         return -1;
     for (int i = 0; i < XELL_CONFIG_MAX_RECORDS; i++) {
         xell_ad_config_t &rec = xell_cfg().ad[static_cast<size_t>(i)];

@@ -87,8 +87,17 @@ bool has_global_form(int setting)
     return (xell_cfg_settings[static_cast<size_t>(setting)].scope & XELL_CFG_SCOPE_G) != 0;
 }
 
+bool is_list(int setting)
+{
+    xell_cfg_kind kind = xell_cfg_settings[static_cast<size_t>(setting)].kind;
+    return kind == xell_cfg_kind::list32 || kind == xell_cfg_kind::list16;
+}
+
 void append_line(std::string &out, const char *prefix, int n, int setting, const xell_ioc_config_t &rec)
 {
+    // An empty list has no written form: "key = ;" reads back as port 0.
+    if (is_list(setting) && xell_cfg_get_int(setting, rec) == 0)
+        return;
     if (prefix != nullptr) {
         out += prefix;
         append_number(out, n);

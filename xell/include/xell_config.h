@@ -196,8 +196,8 @@ const xell_ioc_config_t *xell_config_ioc_get(int idx);
 bool xell_config_global_isset(int setting);
 
 // Stores a value text as setting `type` of record `idx` under the file's
-// rules. XEL_STATUS_EINVAL, changing nothing, for a text field whose value
-// holds a control character; XEL_STATUS_OK otherwise.
+// rules. XEL_STATUS_EINVAL, changing nothing, for a text that would not read
+// back as written (see the names below); XEL_STATUS_OK otherwise.
 xel_status_t xell_config_set_data(int type, int idx, const char *value);
 // Adds or updates a virtual port entry of record `idx` from
 // "PWWN,NWWN,SYMNAME,ROLES,VFID".
@@ -259,16 +259,19 @@ void xell_config_defspeed(const xell_t *xell, int speed);
 void xell_config_pbind(const xell_t *xell, bool mode);
 void xell_config_iocfc_intr(const xell_t *xell, bool coalesce, uint16_t delay, uint16_t latency);
 
-// Names. XEL_STATUS_EINVAL, changing nothing, for a name holding a control
-// character; XEL_STATUS_OK otherwise (also when there is no record).
+// Names. XEL_STATUS_EINVAL, changing nothing, for a name that would not
+// read back as written: one holding a control character, or a port name
+// holding "adapter" (an Ethernet port name also "xel"), which the loader
+// takes for another kind of line. XEL_STATUS_OK otherwise (also when there
+// is no record).
 xel_status_t xell_config_ad_name(const char *serialnum, const char *name);
 void xell_config_ad_trunk(const char *serialnum, bool mode);
 xel_status_t xell_config_ioc_name(const xell_t *xell, const char *name);
 
 // Virtual ports of the handle's record. xell_config_vport runs a whole
 // cycle (load, add or delete, sync) and returns the load or sync status;
-// XEL_STATUS_EINVAL, touching nothing, for a symbolic name with a control
-// character or a comma (the entry's field separator).
+// XEL_STATUS_EINVAL, touching nothing, for a symbolic name that would not
+// read back: a comma (the entry's field separator) or what port names refuse.
 xel_status_t xell_config_vport(const xell_t *xell, uint16_t vf_id, wwn_t vpwwn, wwn_t vnwwn, const char *sym_name,
                                uint32_t roles, bool del);
 xel_status_t xell_config_vport_add(const xell_t *xell, uint16_t vf_id, wwn_t vpwwn, wwn_t vnwwn,
