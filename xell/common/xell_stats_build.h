@@ -16,8 +16,9 @@
 namespace xell_stats_build {
 
 // The table that describes each record type; a nested row finds its table
-// from the member's type.
-template <class T> inline constexpr const xell_stats_t *table_of = nullptr;
+// from the member's type. A record without a table has no specialisation,
+// so nesting it does not compile.
+template <class T> struct table_of;
 
 // Every record type with its table.
 #define XELL_STATS_RECORDS(X)                                          \
@@ -89,7 +90,10 @@ template <class T> inline constexpr const xell_stats_t *table_of = nullptr;
     X(xel_vnic_stats_rxf_t, xell_xel_vnic_stats_rxf)                   \
     X(xel_vnic_stats_t, xell_xel_vnic_stats)
 
-#define XELL_TABLE_OF(rec, table) template <> inline constexpr const xell_stats_t *table_of<rec> = &(table);
+#define XELL_TABLE_OF(rec, t)                                                                      \
+    template <> struct table_of<rec> {                                                             \
+        static constexpr const xell_stats_t *table = &(t);                                         \
+    };
 XELL_STATS_RECORDS(XELL_TABLE_OF)
 #undef XELL_TABLE_OF
 
@@ -156,9 +160,8 @@ constexpr xell_stats_desc_t counter_at(std::size_t index, std::string_view label
 
 template <class Rec, class Member> constexpr xell_stats_desc_t nested(std::string_view label, std::size_t offset)
 {
-    static_assert(table_of<Member> != nullptr, "a nested record needs its table");
     return row(parent_of<Rec>(), std::is_union_v<Member> ? XELL_UNION : XELL_STRUCT, label, offset, 0,
-               table_of<Member>);
+               table_of<Member>::table);
 }
 
 // One element of an array of records.
@@ -183,7 +186,7 @@ constexpr std::size_t row_width(const xell_stats_desc_t &r)
         return 8;
     case XELL_STRUCT:
     case XELL_UNION:
-        return r.xell_stats ? record_size(r.xell_stats) : 0;
+        return record_size(r.xell_stats);
     }
     return 0;
 }
