@@ -114,9 +114,13 @@ TEST_F(TransportTest, StorageRequestIsAnFcVendorRequestOnItsOwnNode)
     EXPECT_EQ(r.header.dout_xferp, r.header.din_xferp);
     EXPECT_EQ(r.header.max_response_len, 0u);
     EXPECT_EQ(r.header.timeout, 60000u);
-    EXPECT_EQ(r.vendor.msgcode, 0x800000FFu);
-    EXPECT_EQ(r.vendor.vendor_id, 0x7a3cu);
-    EXPECT_EQ(r.vendor.vendor_cmd[0], 0xC6504306u); // group byte unchanged
+    // Copies: the packed block's fields cannot be bound to references.
+    uint32_t msgcode = r.vendor.msgcode;
+    uint64_t vendor_id = r.vendor.vendor_id;
+    uint32_t vendor_cmd = r.vendor.vendor_cmd[0];
+    EXPECT_EQ(msgcode, 0x800000FFu);
+    EXPECT_EQ(vendor_id, 0x7a3cu);
+    EXPECT_EQ(vendor_cmd, 0xC6504306u); // group byte unchanged
     EXPECT_EQ(r.payload[4], 3);                     // instance in the record
 
     // The node is opened for the request and closed again.

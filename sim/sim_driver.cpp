@@ -1,0 +1,248 @@
+// The commands the emulated drivers and firmware answer. A record is read
+// from the request, answered and written back in place; the caller writes
+// the status the answer returns into the record's first word.
+#include "sim_driver.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+template <typename T>
+T load(const sim_call &call)
+{
+    T record;
+    std::memcpy(&record, call.data.data(), sizeof record);
+    return record;
+}
+
+template <typename T>
+void store(sim_call &call, const T &record)
+{
+    std::memcpy(call.data.data(), &record, sizeof record);
+}
+
+// The record with everything behind its header cleared, ready to answer.
+template <typename T>
+T answer_record(const sim_call &call)
+{
+    T record{};
+    std::memcpy(&record, call.data.data(), sizeof(xel_ioctl_hdr_t));
+    return record;
+}
+
+std::string name_field(const char (&name)[64])
+{
+    return std::string(name, strnlen(name, sizeof name));
+}
+
+bool operational(const sim_call &call)
+{
+    return call.st.ioc_state == XEL_IOC_OPERATIONAL;
+}
+
+// With traffic on, every statistics read finds the counters moved on.
+void run_traffic(sim_call &call)
+{
+    if (!call.host.topology.traffic)
+        return;
+    call.st.drv_stats[SIM_DRV_MAILBOX_INTRS] += 3;
+    call.st.drv_stats[SIM_DRV_HB_COUNT] += 1;
+    call.st.fw_stats[SIM_FW_IOIM_FRAMES_PARSED] += 128;
+    call.changed = true;
+}
+
+int32_t compare_versions(sim_call &call)
+{
+    auto ver = load<xel_ioctl_ver_t>(call);
+    ver.version = call.host.topology.driver_version;
+    store(call, ver);
+    return XEL_STATUS_OK;
+}
+
+// Enable and disable: an IOC already there says so; otherwise it goes
+// through the transient state, and stays there when a fault holds it.
+int32_t change_state(sim_call &call, bool enable)
+{
+    uint32_t target = enable ? XEL_IOC_OPERATIONAL : XEL_IOC_DISABLED;
+    if (call.st.ioc_state == target)
+        return enable ? XEL_STATUS_IOC_ENABLED : XEL_STATUS_IOC_DISABLED;
+    auto &drv = call.st.drv_stats;
+    drv[enable ? SIM_DRV_ENABLE_REQS : SIM_DRV_DISABLE_REQS]++;
+    call.st.fw_stats[enable ? SIM_FW_ENABLE_REQS : SIM_FW_DISABLE_REQS]++;
+    if (call.stuck) {
+        call.st.ioc_state = enable ? XEL_IOC_ENABLING : XEL_IOC_DISABLING;
+    } else {
+        call.st.ioc_state = target;
+        drv[enable ? SIM_DRV_ENABLE_REPLIES : SIM_DRV_DISABLE_REPLIES]++;
+        drv[enable ? SIM_DRV_ENABLE_EVENTS : SIM_DRV_DISABLE_EVENTS]++;
+    }
+    call.changed = true;
+    return XEL_STATUS_OK;
+}
+
+int32_t ioc_enable(sim_call &call)
+{
+    return change_state(call, true);
+}
+
+int32_t ioc_disable(sim_call &call)
+{
+    return change_state(call, false);
+}
+
+int32_t ioc_get_attr(sim_call &call)
+{
+    auto record = answer_record<xel_ioctl_ioc_attr_t>(call);
+    sim_fill_ioc_attr(call, &record.ioc_attr);
+    store(call, record);
+    return XEL_STATUS_OK;
+}
+
+int32_t ioc_get_info(sim_call &call)
+{
+    auto record = answer_record<xel_ioctl_ioc_info_t>(call);
+    sim_fill_ioc_info(call, &record);
+    store(call, record);
+    return XEL_STATUS_OK;
+}
+
+int32_t ioc_get_stats(sim_call &call)
+{
+    run_traffic(call);
+    auto record = answer_record<xel_ioctl_ioc_stats_t>(call);
+    static_assert(sizeof record.stats.drv_stats == sizeof call.st.drv_stats);
+    std::memcpy(&record.stats.drv_stats, call.st.drv_stats.data(), sizeof call.st.drv_stats);
+    uint32_t fw_words[SIM_FW_IOC_WORDS] = {};
+    static_assert(sizeof record.stats.fw_stats == sizeof fw_words);
+    for (const auto &[word, value] : call.st.fw_stats)
+        if (word < SIM_FW_IOC_WORDS)
+            fw_words[word] = value;
+    std::memcpy(&record.stats.fw_stats, fw_words, sizeof fw_words);
+    store(call, record);
+    return XEL_STATUS_OK;
+}
+
+int32_t ioc_reset_stats(sim_call &call)
+{
+    call.st.drv_stats.fill(0);
+    for (uint32_t i = 0; i < SIM_FW_IOC_WORDS; i++)
+        call.st.fw_stats.erase(i);
+    call.changed = true;
+    return XEL_STATUS_OK;
+}
+
+int32_t adapter_set_name(sim_call &call)
+{
+    call.host.adapter_names[call.ref.adapter_index] = name_field(load<xel_ioctl_ioc_name_t>(call).name);
+    call.changed = true;
+    return XEL_STATUS_OK;
+}
+
+int32_t ioc_set_name(sim_call &call)
+{
+    call.st.name = name_field(load<xel_ioctl_ioc_name_t>(call).name);
+    call.changed = true;
+    return XEL_STATUS_OK;
+}
+
+// The firmware statistics go into the data behind the record, which the
+// caller's buf_ptr points at in its own memory.
+int32_t ioc_get_fwstats(sim_call &call)
+{
+    auto record = load<xel_ioctl_buf_t>(call);
+    if (!operational(call))
+        return XEL_STATUS_IOC_NON_OP;
+    if (record.bufsz < XEL_FW_STATS_SIZE)
+        return XEL_STATUS_EINVAL;
+    run_traffic(call);
+    uint8_t *stats = call.data.data() + sizeof record;
+    std::memset(stats, 0, XEL_FW_STATS_SIZE);
+    for (const auto &[word, value] : call.st.fw_stats)
+        if (word < XEL_FW_STATS_SIZE / 4)
+            std::memcpy(stats + word * 4, &value, sizeof value);
+    return XEL_STATUS_OK;
+}
+
+int32_t ioc_reset_fwstats(sim_call &call)
+{
+    if (!operational(call))
+        return XEL_STATUS_IOC_NON_OP;
+    call.st.fw_stats.clear();
+    call.changed = true;
+    return XEL_STATUS_OK;
+}
+
+int32_t iocfc_get_attr(sim_call &call)
+{
+    auto record = answer_record<xel_ioctl_iocfc_attr_t>(call);
+    record.attr.coalesce = call.st.coalesce;
+    record.attr.delay = call.st.delay;
+    record.attr.latency = call.st.latency;
+    record.attr.num_cqs = 4;
+    record.attr.num_ioim_reqs = 2000;
+    record.attr.num_tskim_reqs = 128;
+    record.attr.num_fcxp_reqs = 64;
+    record.attr.num_uf_bufs = 64;
+    record.attr.num_rports = 1024;
+    store(call, record);
+    return XEL_STATUS_OK;
+}
+
+int32_t iocfc_intr_set(sim_call &call)
+{
+    if (!operational(call))
+        return XEL_STATUS_IOC_NON_OP;
+    auto record = load<xel_ioctl_iocfc_intr_t>(call);
+    call.st.coalesce = record.coalesce;
+    call.st.delay = record.delay;
+    call.st.latency = record.latency;
+    call.st.fw_stats[SIM_FW_IOCFC_SET_INTR_REQS]++;
+    call.changed = true;
+    return XEL_STATUS_OK;
+}
+
+int32_t flash_get_attr(sim_call &call)
+{
+    auto record = answer_record<xel_ioctl_flash_attr_t>(call);
+    sim_fill_flash_attr(call.adapter(), &record.attr);
+    store(call, record);
+    return XEL_STATUS_OK;
+}
+
+// Every code the model answers, with the layout of its record.
+const sim_command commands[] = {
+    {XEL_CMD_IOC_COMPARE_VERSIONS, 0, false, compare_versions},
+    {XEL_CMD_IOC_ENABLE, 0, true, ioc_enable},
+    {XEL_CMD_IOC_DISABLE, 0, true, ioc_disable},
+    {XEL_CMD_IOC_GET_ATTR, 0, true, ioc_get_attr},
+    {XEL_CMD_IOC_GET_INFO, 0, true, ioc_get_info},
+    {XEL_CMD_IOC_GET_STATS, 0, true, ioc_get_stats},
+    {XEL_CMD_IOC_RESET_STATS, 0, true, ioc_reset_stats},
+    {XEL_CMD_ADAPTER_SET_NAME, 0, true, adapter_set_name},
+    {XEL_CMD_IOC_SET_NAME, 0, true, ioc_set_name},
+    {XEL_CMD_IOC_GET_FWSTATS, XEL_FW_STATS_SIZE, true, ioc_get_fwstats},
+    {XEL_CMD_IOC_RESET_FWSTATS, 0, true, ioc_reset_fwstats},
+    {XEL_CMD_FLASH_GET_ATTR, 0, true, flash_get_attr},
+    {XEL_CMD_IOCFC_GET_ATTR, 0, true, iocfc_get_attr},
+    {XEL_CMD_IOCFC_INTR_SET, 0, true, iocfc_intr_set},
+};
+
+} // namespace
+
+const sim_command *sim_find_command(uint32_t cmd)
+{
+    for (const auto &command : commands)
+        if (command.cmd == cmd)
+            return &command;
+    return nullptr;
+}
+
+uint32_t sim_storage_form(const std::string &driver, uint32_t cmd)
+{
+    if (driver != "kwo")
+        return cmd;
+    if (xel_cmd_group(cmd) != XEL_KWO_GROUP)
+        return 0;
+    return (cmd & ~0xff00u) | (0x43u << 8);
+}

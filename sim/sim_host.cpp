@@ -1,0 +1,257 @@
+// The emulated host: each driver request finds its PCI function, meets any
+// injected fault, is answered by the driver model and is logged, all
+// within one locked access to the state under the root.
+#include "sim_host.h"
+
+#include "sim_driver.h"
+#include "sim_faults.h"
+#include "sim_state.h"
+#include "xel_bsg.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+struct SimHost::impl {
+    explicit impl(const std::string &root) : store(root) {}
+    sim_store store;
+};
+
+namespace {
+
+// What the request log says about one request.
+struct log_entry {
+    std::string driver;
+    std::string instance = "-";
+    uint32_t code = 0;
+    std::string pci = "-";
+
+    std::string line(const std::string &outcome) const
+    {
+        char text[160];
+        std::snprintf(text, sizeof text, "%-3s %-3s 0x%08X %-12s %s", driver.c_str(), instance.c_str(), code,
+                      outcome.c_str(), pci.c_str());
+        return text;
+    }
+};
+
+int not_delivered(sim_store::session &s, const log_entry &entry, int err)
+{
+    s.log.push_back(entry.line("errno " + sim_errno_name(err)));
+    return err;
+}
+
+int answered(sim_store::session &s, const log_entry &entry, std::span<uint8_t> data, int32_t status)
+{
+    std::memcpy(data.data(), &status, sizeof status);
+    s.log.push_back(entry.line("status " + std::to_string(status)));
+    return 0;
+}
+
+// xel: the function behind the SCSI host of the node; kwo: the instance in
+// the record, or any function for a record without one.
+const sim_function_ref *find_function(const std::vector<sim_function_ref> &refs, const sim_driver_request &request,
+                                      int instance)
+{
+    if (request.driver == "xel") {
+        for (const auto &ref : refs)
+            if (ref.function->host == request.host)
+                return &ref;
+        return nullptr;
+    }
+    if (instance < 0)
+        return refs.empty() ? nullptr : &refs.front();
+    return static_cast<size_t>(instance) < refs.size() ? &refs[static_cast<size_t>(instance)] : nullptr;
+}
+
+int answer_request(sim_store::session &s, const sim_driver_request &request)
+{
+    log_entry entry{request.driver, "-", request.cmd};
+    uint32_t cmd = sim_storage_form(request.driver, request.cmd);
+    if (cmd == 0)
+        return not_delivered(s, entry, ENOTTY);
+    const sim_command *command = sim_find_command(cmd);
+    bool has_instance = command ? command->has_instance : true;
+    int instance = -1;
+    if (has_instance && request.data.size() >= sizeof(xel_ioctl_hdr_t)) {
+        uint16_t xeld_num;
+        std::memcpy(&xeld_num, request.data.data() + offsetof(xel_ioctl_hdr_t, xeld_num), sizeof xeld_num);
+        instance = xeld_num;
+        entry.instance = std::to_string(xeld_num);
+    }
+    std::vector<sim_function_ref> refs = sim_driver_functions(s.state.topology, request.driver);
+    const sim_function_ref *ref = find_function(refs, request, instance);
+    if (!ref)
+        return not_delivered(s, entry, ENODEV);
+    entry.pci = ref->function->pci;
+    size_t record_size = command ? xel_cmd_size(cmd) : sizeof(int32_t);
+    if (request.data.size() < record_size)
+        return not_delivered(s, entry, EINVAL);
+    if (command && request.data.size() < record_size + command->data_after)
+        return not_delivered(s, entry, EFAULT);
+
+    sim_call call{s.state, *ref, s.state.functions.at(entry.pci), request.data};
+    int fault = sim_find_fault(s.state, entry.pci, cmd);
+    if (fault >= 0) {
+        sim_fault f = s.state.faults[static_cast<size_t>(fault)];
+        if (f.kind != sim_fault_kind::never_state) {
+            sim_use_fault(s.state, fault);
+            s.changed = true;
+            if (f.kind == sim_fault_kind::transport_errno)
+                return not_delivered(s, entry, f.value);
+            return answered(s, entry, request.data, f.value);
+        }
+        call.stuck = true;
+    }
+    int32_t status = command ? command->answer(call) : XEL_STATUS_CMD_NOTSUPP;
+    if (call.stuck && status == XEL_STATUS_OK)
+        sim_use_fault(s.state, fault);
+    s.changed = s.changed || call.changed;
+    return answered(s, entry, request.data, status);
+}
+
+const sim_function_ref *find_by_pci(const std::vector<sim_function_ref> &refs, const std::string &pci)
+{
+    for (const auto &ref : refs)
+        if (ref.function->pci == pci)
+            return &ref;
+    return nullptr;
+}
+
+const char *state_name(uint32_t state)
+{
+    switch (state) {
+    case XEL_IOC_OPERATIONAL:
+        return "operational";
+    case XEL_IOC_DISABLED:
+        return "disabled";
+    case XEL_IOC_ENABLING:
+        return "enabling";
+    case XEL_IOC_DISABLING:
+        return "disabling";
+    default:
+        return "unknown";
+    }
+}
+
+// Trace text in the drivers' one-event-a-line form; the same function in
+// the same state always traces the same.
+std::string trace_text(const sim_function_ref &ref, const sim_function_state &st, const std::string &file)
+{
+    const sim_function &fn = *ref.function;
+    const sim_adapter &ad = *ref.adapter;
+    std::vector<std::pair<const char *, std::string>> events;
+    if (file == "drvtrc") {
+        char ids[40];
+        std::snprintf(ids, sizeof ids, "vendor 0x%04x device 0x%04x", static_cast<unsigned>(XEL_PCI_VENDOR_ID),
+                      ad.device_id);
+        events = {{"probe", fn.pci + " " + ids},
+                  {"ioc_attach", std::string("driver ") + fn.driver() + " " + ad.driver_ver},
+                  {"ioc_enable", "port " + std::to_string(fn.port)},
+                  {"ioc_state", state_name(st.ioc_state)}};
+        if (fn.storage() && fn.host >= 0)
+            events.insert(events.begin() + 2, {"scsi_host", "host" + std::to_string(fn.host)});
+    } else if (file == "fwtrc") {
+        events = {{"fw_boot", "firmware " + ad.fw_ver},
+                  {"hb_start", "heartbeat running"},
+                  {"port_cfg", "port " + std::to_string(fn.port) + " max speed " + std::to_string(ad.max_speed) + "G"},
+                  {"ioc_state", state_name(st.ioc_state)}};
+    } else {
+        events = {{"fw_save", "no firmware fault since boot"}};
+    }
+    std::string text = fn.driver() + std::string(" ") + file + " " + fn.pci + "\n";
+    char line[160];
+    for (size_t i = 0; i < events.size(); i++) {
+        std::snprintf(line, sizeof line, "%08zu %-12s %s\n", i + 1, events[i].first, events[i].second.c_str());
+        text += line;
+    }
+    return text;
+}
+
+// The register space of a function: 512 KiB of 32-bit registers, reading
+// as a fixed pattern until written. Word 0 holds the PCI ids.
+constexpr uint32_t register_space = 0x80000;
+
+uint32_t register_value(const sim_function_ref &ref, const sim_function_state &st, uint32_t off)
+{
+    auto written = st.registers.find(off);
+    if (written != st.registers.end())
+        return written->second;
+    if (off == 0)
+        return (static_cast<uint32_t>(ref.adapter->device_id) << 16) | static_cast<uint32_t>(XEL_PCI_VENDOR_ID);
+    return (off * 2654435761u) ^ (ref.function->pci_function() << 28) ^ ref.adapter->card_type;
+}
+
+bool register_range_ok(uint32_t off, uint64_t nwords)
+{
+    return off % 4 == 0 && off + nwords * 4 <= register_space;
+}
+
+} // namespace
+
+SimHost::SimHost(std::string root) : root_(std::move(root)), impl_(std::make_unique<impl>(root_))
+{
+}
+
+SimHost::~SimHost() = default;
+
+int SimHost::driver_request(const sim_driver_request &request)
+{
+    int result = ENODEV;
+    int status = impl_->store.transact([&](sim_store::session &s) { result = answer_request(s, request); });
+    if (status)
+        return status == ENOENT ? ENODEV : EIO;
+    return result;
+}
+
+bool SimHost::debugfs_trace(const std::string &driver, const std::string &pci, const std::string &file,
+                            std::string *contents)
+{
+    if (file != "drvtrc" && file != "fwtrc" && file != "fwsave")
+        return false;
+    bool found = false;
+    impl_->store.transact([&](sim_store::session &s) {
+        auto refs = sim_driver_functions(s.state.topology, driver);
+        if (const sim_function_ref *ref = find_by_pci(refs, pci)) {
+            *contents = trace_text(*ref, s.state.functions.at(pci), file);
+            found = true;
+        }
+    });
+    return found;
+}
+
+bool SimHost::register_read(const std::string &driver, const std::string &pci, uint32_t off, uint32_t nwords,
+                            std::string *words)
+{
+    if (!register_range_ok(off, nwords))
+        return false;
+    bool found = false;
+    impl_->store.transact([&](sim_store::session &s) {
+        auto refs = sim_driver_functions(s.state.topology, driver);
+        const sim_function_ref *ref = find_by_pci(refs, pci);
+        if (!ref)
+            return;
+        words->clear();
+        for (uint32_t i = 0; i < nwords; i++) {
+            uint32_t value = register_value(*ref, s.state.functions.at(pci), off + i * 4);
+            words->append(reinterpret_cast<const char *>(&value), sizeof value);
+        }
+        found = true;
+    });
+    return found;
+}
+
+bool SimHost::register_write(const std::string &driver, const std::string &pci, uint32_t off, uint32_t word)
+{
+    if (!register_range_ok(off, 1))
+        return false;
+    bool found = false;
+    impl_->store.transact([&](sim_store::session &s) {
+        auto refs = sim_driver_functions(s.state.topology, driver);
+        if (find_by_pci(refs, pci)) {
+            s.state.functions.at(pci).registers[off] = word;
+            s.changed = found = true;
+        }
+    });
+    return found;
+}

@@ -1,0 +1,49 @@
+// The emulated host behind the emulated kernel: the adapters' PCI
+// functions, the two drivers and the firmware, with their state kept under
+// the emulated root so that every process sees the same host.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+// One driver request as the emulated kernel delivers it.
+struct sim_driver_request {
+    std::string driver;         // "xel" (storage) or "kwo" (network)
+    int host = -1;              // xel: the SCSI host of the BSG node opened; kwo: -1
+    uint32_t cmd = 0;           // the code as the driver got it (kwo: group byte 0x44)
+    std::span<uint8_t> data;    // the record and any data behind it, answered in place
+};
+
+class SimHost {
+public:
+    // Opens the host kept under root (see sim_topology.h to create one).
+    explicit SimHost(std::string root);
+    ~SimHost();
+    SimHost(const SimHost &) = delete;
+    SimHost &operator=(const SimHost &) = delete;
+
+    const std::string &root() const { return root_; }
+
+    // Answers a driver request: fills the record in place (its status
+    // field included) and returns 0, or returns an errno when the request
+    // is not delivered (an injected transport fault, an unknown function).
+    // Requests are serialised across threads and processes.
+    int driver_request(const sim_driver_request &request);
+
+    // The debugfs files of a PCI function (driver "xel" or "kwo", PCI
+    // address as in the driver directory): a trace ("drvtrc", "fwtrc",
+    // "fwsave"); false when the function has no such file.
+    bool debugfs_trace(const std::string &driver, const std::string &pci, const std::string &file,
+                       std::string *contents);
+    // Register access through debugfs: nwords 32-bit words from off.
+    bool register_read(const std::string &driver, const std::string &pci, uint32_t off, uint32_t nwords,
+                       std::string *words);
+    bool register_write(const std::string &driver, const std::string &pci, uint32_t off, uint32_t word);
+
+private:
+    std::string root_;
+    struct impl;
+    std::unique_ptr<impl> impl_;
+};

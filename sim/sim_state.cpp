@@ -1,0 +1,326 @@
+// Keeping the emulated host's state under its root, one locked access at a
+// time.
+#include "sim_state.h"
+
+#include <nlohmann/json.hpp>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using json = nlohmann::ordered_json;
+
+sim_host_state sim_initial_state(const sim_topology &topology)
+{
+    sim_host_state state;
+    state.topology = topology;
+    for (const auto &ad : topology.adapters) {
+        state.adapter_names.push_back(ad.name);
+        for (const auto &fn : ad.functions) {
+            sim_function_state &st = state.functions[fn.pci];
+            // A function that has been up since the driver loaded: one boot,
+            // one enable, a few mailbox interrupts, the attribute fetch.
+            st.drv_stats = {12, 1, 0, 0, 1, 0, 64, 0, 1, 0, 1};
+            st.fw_stats = {{SIM_FW_ENABLE_REQS, 1}, {SIM_FW_GETATTR_REQS, 1}, {SIM_FW_IOCFC_CFG_REQS, 1}};
+            if (!fn.enabled) {
+                st.ioc_state = 10;
+                for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
+                    st.drv_stats[counter] = 1;
+                st.fw_stats[SIM_FW_DISABLE_REQS] = 1;
+            }
+        }
+    }
+    return state;
+}
+
+std::string sim_state_dir(const std::string &root)
+{
+    return root + "/.xelsim";
+}
+
+// ---- the state as JSON ----
+
+namespace {
+
+const char *fault_kind_name(sim_fault_kind kind)
+{
+    switch (kind) {
+    case sim_fault_kind::status:
+        return "status";
+    case sim_fault_kind::transport_errno:
+        return "errno";
+    case sim_fault_kind::never_state:
+        return "never_state";
+    }
+    return "";
+}
+
+sim_fault_kind fault_kind_from(const std::string &name)
+{
+    if (name == "errno")
+        return sim_fault_kind::transport_errno;
+    if (name == "never_state")
+        return sim_fault_kind::never_state;
+    if (name == "status")
+        return sim_fault_kind::status;
+    throw std::runtime_error("unknown fault kind " + name);
+}
+
+std::string hex_key(uint32_t value)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", value);
+    return text;
+}
+
+json word_map(const std::map<uint32_t, uint32_t> &words, bool hex)
+{
+    json obj = json::object();
+    for (const auto &[key, value] : words)
+        obj[hex ? hex_key(key) : std::to_string(key)] = value;
+    return obj;
+}
+
+std::map<uint32_t, uint32_t> word_map_from(const json &obj)
+{
+    std::map<uint32_t, uint32_t> words;
+    for (const auto &item : obj.items())
+        words[static_cast<uint32_t>(std::stoul(item.key(), nullptr, 0))] = item.value().get<uint32_t>();
+    return words;
+}
+
+json state_to_json(const sim_host_state &state)
+{
+    json doc = {{"format", 1}, {"topology", sim_topology_to_json(state.topology)}};
+    doc["adapter_names"] = state.adapter_names;
+    json &functions = doc["functions"] = json::object();
+    for (const auto &[pci, st] : state.functions)
+        functions[pci] = {{"state", st.ioc_state},       {"name", st.name},
+                          {"coalesce", st.coalesce},     {"delay", st.delay},
+                          {"latency", st.latency},       {"drv_stats", st.drv_stats},
+                          {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)}};
+    doc["faults"] = json::array();
+    for (const auto &f : state.faults)
+        doc["faults"].push_back({{"pci", f.pci},
+                                 {"kind", fault_kind_name(f.kind)},
+                                 {"cmd", hex_key(f.cmd)},
+                                 {"value", f.value},
+                                 {"remaining", f.remaining}});
+    return doc;
+}
+
+// Throws on anything malformed; the caller reports the file as damaged.
+sim_host_state state_from_json(const json &doc)
+{
+    sim_host_state state;
+    std::string error;
+    if (doc.at("format") != 1 || !sim_topology_from_json(doc.at("topology"), &state.topology, &error))
+        throw std::runtime_error(error);
+    state.adapter_names = doc.at("adapter_names").get<std::vector<std::string>>();
+    for (const auto &item : doc.at("functions").items()) {
+        const json &obj = item.value();
+        sim_function_state &st = state.functions[item.key()];
+        st.ioc_state = obj.at("state");
+        st.name = obj.at("name");
+        st.coalesce = obj.at("coalesce");
+        st.delay = obj.at("delay");
+        st.latency = obj.at("latency");
+        st.drv_stats = obj.at("drv_stats");
+        st.fw_stats = word_map_from(obj.at("fw_stats"));
+        st.registers = word_map_from(obj.at("registers"));
+    }
+    for (const auto &obj : doc.at("faults"))
+        state.faults.push_back({obj.at("pci"), fault_kind_from(obj.at("kind")),
+                                static_cast<uint32_t>(std::stoul(obj.at("cmd").get<std::string>(), nullptr, 16)),
+                                obj.at("value"), obj.at("remaining")});
+    if (state.adapter_names.size() != state.topology.adapters.size())
+        throw std::runtime_error("adapter names do not match the adapters");
+    for (const auto &ad : state.topology.adapters)
+        for (const auto &fn : ad.functions)
+            if (!state.functions.count(fn.pci))
+                throw std::runtime_error("no state for " + fn.pci);
+    return state;
+}
+
+// ---- files and the lock ----
+
+std::mutex &process_lock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+// The host lock: the process mutex first, then the flock, which another
+// process may hold.
+class host_lock {
+public:
+    explicit host_lock(const std::string &dir) : guard_(process_lock())
+    {
+        fd_ = ::open((dir + "/lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        while (fd_ >= 0 && ::flock(fd_, LOCK_EX) < 0 && errno == EINTR) {
+        }
+    }
+    ~host_lock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    host_lock(const host_lock &) = delete;
+    host_lock &operator=(const host_lock &) = delete;
+    bool held() const { return fd_ >= 0; }
+
+private:
+    std::unique_lock<std::mutex> guard_;
+    int fd_ = -1;
+};
+
+bool read_file(const std::string &path, std::string *text)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream out;
+    out << in.rdbuf();
+    *text = out.str();
+    return true;
+}
+
+// Written beside and renamed over, so that nobody reads half a state.
+bool write_file(const std::string &path, const std::string &text)
+{
+    std::string temp = path + ".new";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!(out << text) || !out.flush())
+            return false;
+    }
+    return std::rename(temp.c_str(), path.c_str()) == 0;
+}
+
+bool append_lines(const std::string &path, const std::vector<std::string> &lines)
+{
+    if (lines.empty())
+        return true;
+    std::ofstream out(path, std::ios::binary | std::ios::app);
+    for (const auto &line : lines)
+        out << line << '\n';
+    return static_cast<bool>(out.flush());
+}
+
+void set_error(std::string *error, const std::string &text)
+{
+    if (error)
+        *error = text;
+}
+
+// Empties dir but for the names kept.
+bool empty_dir(const fs::path &dir, const std::vector<std::string> &keep, std::string *error)
+{
+    std::error_code ec;
+    for (const auto &entry : fs::directory_iterator(dir, ec)) {
+        if (std::find(keep.begin(), keep.end(), entry.path().filename().string()) != keep.end())
+            continue;
+        fs::remove_all(entry.path(), ec);
+        if (ec) {
+            set_error(error, entry.path().string() + ": " + ec.message());
+            return false;
+        }
+    }
+    if (ec)
+        set_error(error, dir.string() + ": " + ec.message());
+    return !ec;
+}
+
+// The root may be new, empty, or an emulated root already; any other
+// directory is somebody's files and is left alone.
+bool root_may_be_recreated(const std::string &root, std::string *error)
+{
+    std::error_code ec;
+    fs::create_directories(root, ec);
+    if (ec) {
+        set_error(error, root + ": " + ec.message());
+        return false;
+    }
+    if (fs::exists(sim_state_dir(root)) || fs::is_empty(root, ec))
+        return true;
+    set_error(error, root + ": not empty and not an emulated host; refusing to replace it");
+    return false;
+}
+
+} // namespace
+
+sim_store::sim_store(std::string root) : root_(std::move(root))
+{
+}
+
+int sim_store::transact(const std::function<void(session &)> &fn, std::string *error)
+{
+    std::string dir = sim_state_dir(root_);
+    if (!fs::exists(dir + "/host.json")) {
+        set_error(error, "no emulated host under " + root_);
+        return ENOENT;
+    }
+    host_lock lock(dir);
+    std::string text;
+    if (!lock.held() || !read_file(dir + "/host.json", &text)) {
+        set_error(error, dir + ": cannot lock or read the host state");
+        return EIO;
+    }
+    session s;
+    try {
+        s.state = state_from_json(json::parse(text));
+    } catch (const std::exception &e) {
+        set_error(error, dir + "/host.json: damaged: " + e.what());
+        return EIO;
+    }
+    fn(s);
+    bool saved = !s.changed || write_file(dir + "/host.json", state_to_json(s.state).dump(1) + "\n");
+    if (!saved || !append_lines(dir + "/requests.log", s.log)) {
+        set_error(error, dir + ": cannot write the host state");
+        return EIO;
+    }
+    return 0;
+}
+
+bool sim_store::recreate(const std::function<bool(std::string *)> &build_tree, const sim_host_state &state,
+                         std::string *error)
+{
+    if (!root_may_be_recreated(root_, error))
+        return false;
+    std::string dir = sim_state_dir(root_);
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    host_lock lock(dir);
+    if (!lock.held()) {
+        set_error(error, dir + ": cannot take the host lock");
+        return false;
+    }
+    // The lock file stays: another process may be waiting on it.
+    if (!empty_dir(root_, {".xelsim"}, error) || !empty_dir(dir, {"lock"}, error) || !build_tree(error))
+        return false;
+    if (!write_file(dir + "/host.json", state_to_json(state).dump(1) + "\n") || !write_file(dir + "/requests.log", "")) {
+        set_error(error, dir + ": cannot write the host state");
+        return false;
+    }
+    return true;
+}
+
+int sim_store::read_log(std::string *text, std::string *error)
+{
+    return transact([&](session &) { read_file(sim_state_dir(root_) + "/requests.log", text); }, error);
+}
+
+int sim_store::clear_log(std::string *error)
+{
+    return transact([&](session &) { write_file(sim_state_dir(root_) + "/requests.log", ""); }, error);
+}

@@ -1,0 +1,107 @@
+// The emulated host's persistent state: the topology it was made from,
+// what has changed since (IOC states, names, settings the firmware holds,
+// counters, registers), the injected faults, and the request log. It lives
+// in <root>/.xelsim and every access holds the host lock.
+#pragma once
+
+#include "sim_topology.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// The driver's IOC counters, in the order of xel_ioc_drv_stats_t.
+enum sim_drv_counter : size_t {
+    SIM_DRV_MAILBOX_INTRS,
+    SIM_DRV_ENABLE_EVENTS,
+    SIM_DRV_DISABLE_EVENTS,
+    SIM_DRV_HB_FAILURES,
+    SIM_DRV_FW_BOOTS,
+    SIM_DRV_STATS_TIMEOUTS,
+    SIM_DRV_HB_COUNT,
+    SIM_DRV_DISABLE_REQS,
+    SIM_DRV_ENABLE_REQS,
+    SIM_DRV_DISABLE_REPLIES,
+    SIM_DRV_ENABLE_REPLIES,
+    SIM_IOC_DRV_COUNTERS
+};
+// Words of the firmware statistics (xel_fw_stats_t) that the model moves.
+enum sim_fw_word : uint32_t {
+    SIM_FW_ENABLE_REQS = 0,
+    SIM_FW_DISABLE_REQS = 1,
+    SIM_FW_GETATTR_REQS = 2,
+    SIM_FW_IOC_WORDS = 6,        // the firmware IOC counters end here
+    SIM_FW_IOCFC_CFG_REQS = 6,
+    SIM_FW_IOCFC_SET_INTR_REQS = 10,
+    SIM_FW_IOIM_FRAMES_PARSED = 14,
+};
+
+struct sim_function_state {
+    uint32_t ioc_state = 6;                 // xel_ioc_state_t
+    std::string name;                       // the IOC (port) name
+    uint8_t coalesce = 1;                   // interrupt settings
+    uint16_t delay = 1000;
+    uint16_t latency = 250;
+    std::array<uint32_t, SIM_IOC_DRV_COUNTERS> drv_stats{};
+    std::map<uint32_t, uint32_t> fw_stats;  // firmware statistics words by index; absent: 0
+    std::map<uint32_t, uint32_t> registers; // written registers by byte offset
+};
+
+enum class sim_fault_kind { status, transport_errno, never_state };
+
+// An injected fault on one PCI function: a request with the code answers
+// the status, or fails with the errno; or enable and disable answer 0
+// while the IOC stays enabling (12) or disabling (9).
+struct sim_fault {
+    std::string pci;
+    sim_fault_kind kind = sim_fault_kind::status;
+    uint32_t cmd = 0;       // the code in its storage form (group byte as sent to xel)
+    int value = 0;          // the status or the errno
+    int remaining = -1;     // requests it still applies to; -1: always
+};
+
+struct sim_host_state {
+    sim_topology topology;
+    std::vector<std::string> adapter_names;             // by topology index
+    std::map<std::string, sim_function_state> functions; // by PCI address
+    std::vector<sim_fault> faults;
+};
+
+// The state a freshly created host starts with.
+sim_host_state sim_initial_state(const sim_topology &topology);
+
+// Where the state is kept under a root.
+std::string sim_state_dir(const std::string &root);
+
+// One locked access to the host under a root. The lock is a process mutex
+// and an exclusive flock on <root>/.xelsim/lock, so that threads and
+// processes take turns.
+class sim_store {
+public:
+    explicit sim_store(std::string root);
+
+    // Loads the state, runs fn on it and saves it when fn says it changed
+    // something; the lines fn adds to log are appended to the request log.
+    // Returns 0, ENOENT when the root holds no emulated host, or EIO when
+    // the state cannot be read or written (error says why).
+    struct session {
+        sim_host_state state;
+        std::vector<std::string> log;
+        bool changed = false;
+    };
+    int transact(const std::function<void(session &)> &fn, std::string *error = nullptr);
+
+    // Replaces whatever the root holds with a new host (see sim_create_host).
+    bool recreate(const std::function<bool(std::string *)> &build_tree, const sim_host_state &state,
+                  std::string *error);
+
+    // The request log, one line a request; statuses as transact.
+    int read_log(std::string *text, std::string *error = nullptr);
+    int clear_log(std::string *error = nullptr);
+
+private:
+    std::string root_;
+};

@@ -1,0 +1,104 @@
+// The shape of an emulated host: its adapters, their PCI functions and the
+// identities the drivers report for them. A topology comes from a preset or
+// from a JSON file (docs/emulated-host.md), and sim_create_host lays it out
+// under an emulated root.
+#pragma once
+
+#include "xel_types.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json_fwd.hpp>
+
+struct sim_function {
+    std::string pci;            // "0000:05:00.0", as the driver directory lists it
+    uint32_t ioc_type = 0;      // XEL_IOC_TYPE_FC, _FCoE (driver xel) or _LL (driver kwo)
+    uint32_t port = 0;          // physical port of the adapter
+    int host = -1;              // SCSI host of a bound storage function; -1: not bound
+    wwn_t pwwn = 0;             // storage functions
+    wwn_t nwwn = 0;
+    mac_t mac{};                // FCoE and Ethernet functions
+    std::string eth_name;       // Ethernet functions
+    bool enabled = true;        // the IOC state the host starts in
+
+    const char *driver() const;
+    bool storage() const { return ioc_type != XEL_IOC_TYPE_LL; }
+    uint32_t pci_function() const;
+};
+
+struct sim_adapter {
+    std::string serial;
+    std::string model;
+    std::string model_descr;
+    uint32_t card_type = 0;
+    uint16_t device_id = 0;
+    uint16_t ssid = 0;
+    uint16_t ssvid = 0;
+    std::string chip_rev;
+    std::string hw_ver;
+    std::string fw_ver;
+    std::string optrom_ver;
+    std::string driver_ver;
+    uint32_t nports = 0;
+    uint32_t max_speed = 0;     // Gbit/s: 4, 8, 10 or 16
+    bool cna_capable = false;
+    bool is_mezz = false;
+    bool trunk_capable = false;
+    uint32_t cap_bm = 0;        // XEL_CAP_* bits
+    uint32_t port_mode = 0;     // 1 HBA, 2 CNA, 3 NIC
+    uint32_t vpd_vendor = 0;    // 0: no VPD; 8 and up: a PCI VPD block
+    std::string name;           // the adapter name the host starts with
+    std::vector<sim_function> functions;
+
+    // The PCI address that stands for the adapter: its lowest function.
+    const std::string &hwpath() const { return functions.front().pci; }
+};
+
+struct sim_topology {
+    bool xel_loaded = true;
+    bool kwo_loaded = true;
+    bool traffic = false;           // counters move with every statistics read
+    uint32_t driver_version = 4134; // answered by the version compare
+    std::vector<sim_adapter> adapters;
+};
+
+// A function with the adapter it belongs to.
+struct sim_function_ref {
+    size_t adapter_index = 0;
+    const sim_adapter *adapter = nullptr;
+    const sim_function *function = nullptr;
+};
+// The functions a driver ("xel" or "kwo") has claimed, in PCI address
+// order, which is the order of the driver's instance numbers. A storage
+// function not bound to a SCSI host has no instance and is left out.
+std::vector<sim_function_ref> sim_driver_functions(const sim_topology &topology, const std::string &driver);
+
+// The names of the built-in topologies, "default" first.
+std::vector<std::string> sim_preset_names();
+// A built-in topology by name; false when there is none of that name.
+bool sim_preset_topology(const std::string &name, sim_topology *topology);
+
+// Reads a topology from JSON text, filling in what it leaves out and
+// checking it; false with a message naming the offending place.
+bool sim_parse_topology(const std::string &json_text, sim_topology *topology, std::string *error);
+bool sim_load_topology_file(const std::string &path, sim_topology *topology, std::string *error);
+// The topology as JSON with every field spelled out; parses back to itself.
+nlohmann::ordered_json sim_topology_to_json(const sim_topology &topology);
+bool sim_topology_from_json(const nlohmann::ordered_json &doc, sim_topology *topology, std::string *error);
+
+// Creates (or wipes and recreates) an emulated host under root from a
+// preset name or a topology file: the state under <root>/.xelsim and the
+// sysfs, debugfs and /dev files the library and the emulated kernel expect.
+// A non-empty directory that is not an emulated root is refused.
+bool sim_create_host(const std::string &root, const std::string &preset_or_json_path, std::string *error);
+bool sim_create_host_from(const std::string &root, const sim_topology &topology, std::string *error);
+
+// Identities as text: WWNs "10:00:00:7a:3c:05:00:00", MACs "00:7a:3c:05:00:02",
+// PCI addresses "0000:05:00.0".
+std::string sim_wwn_text(wwn_t wwn);
+bool sim_parse_wwn(const std::string &text, wwn_t *wwn);
+std::string sim_mac_text(const mac_t &mac);
+bool sim_parse_mac(const std::string &text, mac_t *mac);
+bool sim_valid_pci(const std::string &text);
