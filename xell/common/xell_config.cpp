@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr std::string_view trim_chars = " \t\";\n";
-
 // The lock and the state of the load that took it.
 std::mutex lock_mutex;
 int lock_fd = -1;
@@ -353,11 +351,12 @@ const char *xell_get_cfg_path()
 
 std::string_view xell_config_filter_space(std::string_view text)
 {
-    size_t first = text.find_first_not_of(trim_chars);
-    if (first == std::string_view::npos)
-        return {};
-    size_t last = text.find_last_not_of(trim_chars);
-    return text.substr(first, last - first + 1);
+    auto trimmed = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == ';' || c == '\n'; };
+    while (!text.empty() && trimmed(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && trimmed(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 std::string_view xell_cfg_trim_value(std::string_view text)
@@ -585,7 +584,9 @@ xel_status_t xell_config_set_data(int type, int idx, const char *value)
 
 void xell_config_parse(std::string_view line)
 {
-    line = line.substr(0, line.find_first_of(std::string_view("\n\0", 2)));
+    line = line.substr(0, static_cast<size_t>(std::find_if(line.begin(), line.end(),
+                                                         [](char c) { return c == '\n' || c == '\0'; }) -
+                                            line.begin()));
     size_t eq = line.find('=');
     if (eq == std::string_view::npos)
         return;
