@@ -1,0 +1,196 @@
+// The configuration store's load and write-back of a full file, against
+// plain reading and writing of the same bytes, measured side by side.
+//
+// The full file: 128 FC records and 128 Ethernet records with every
+// setting, and 500 virtual ports. Both sides write durably (temporary file,
+// fsync, rename), so the ratio is the cost of parsing, building the text
+// and the lock.
+
+#include "sim_rooted_sys.h"
+#include "xell_config.h"
+#include "xell_ioc.h"
+#include "xell_sys.h"
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace {
+
+std::string make_root()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "xelcfg-bench-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        std::abort();
+    std::filesystem::create_directory(pattern + "/etc");
+    return pattern;
+}
+
+wwn_t wwn(uint8_t kind, int n, int m)
+{
+    uint8_t b[8] = {kind, 0, 0, 0, 0, 0, static_cast<uint8_t>(n), static_cast<uint8_t>(m)};
+    wwn_t w;
+    std::memcpy(&w, b, sizeof w);
+    return w;
+}
+
+xell_t fc_ioc(int n)
+{
+    xell_t ioc;
+    ioc.ioc_type = XEL_IOC_TYPE_FC;
+    ioc.pwwn = wwn(0x20, n, 0);
+    return ioc;
+}
+
+// Fills the tables through the entry points and writes them out.
+void write_full_file()
+{
+    if (xell_config_load(xell_get_cfg_path()) != XEL_STATUS_OK)
+        std::abort();
+    for (int n = 0; n < XELL_CONFIG_MAX_RECORDS; n++) {
+        xell_t fc = fc_ioc(n);
+        xell_config_ioc_add(fc.pwwn);
+        xell_config_ethioc_add(mac_t{{0x00, 0x05, 0x1e, 0x00, static_cast<uint8_t>(n), 0x01}});
+        xell_t eth;
+        eth.ioc_type = XEL_IOC_TYPE_LL;
+        eth.mac = mac_t{{0x00, 0x05, 0x1e, 0x00, static_cast<uint8_t>(n), 0x01}};
+        xell_config_ioc_name(&fc, ("fc port " + std::to_string(n)).c_str());
+        xell_config_ioc_name(&eth, ("eth port " + std::to_string(n)).c_str());
+        xell_config_speed(&fc, 16);
+        xell_config_topology(&fc, 5);
+        xell_config_alpa(&fc, static_cast<uint8_t>(n), true);
+        xell_config_maxfrsz(&fc, 1024);
+        xell_config_trunk(&fc, 0x3, true);
+        xell_config_enable(&fc, false);
+        xell_config_ipfc_enable(&fc, false);
+        xell_config_log_level(&fc, 3);
+        xell_config_vf_mode(&fc, 2, true);
+        xell_config_vf_list(&fc, 4, true);
+        xell_config_auth_policy(&fc, true);
+        xell_config_auth_algo(&fc, 2);
+        xell_config_auth_group(&fc, 4);
+        xell_config_auth_secretsource(&fc, 2);
+        const uint32_t secret[] = {0x73, 0x65, 0x63, 0x72, 0x65, 0x74, 0x2d, 0x31, 0x32};
+        xell_config_auth_secretstring(&fc, secret);
+        xell_config_fcpim(&fc, 30);
+        xell_config_qdepth(&fc, 64);
+        xell_config_pbind(&fc, true);
+        xell_config_qos(&fc, true);
+        xell_config_ratelim(&fc, true);
+        xell_config_defspeed(&fc, 8);
+        xell_config_iocfc_intr(&fc, false, 0, 0);
+    }
+    for (int v = 0; v < 500; v++) {
+        xell_t fc = fc_ioc(v % XELL_CONFIG_MAX_RECORDS);
+        xell_config_vport_add(&fc, 0, wwn(0x21, v % 128, v / 128 + 1), wwn(0x11, v % 128, v / 128 + 1), "vport",
+                              5);
+    }
+    if (xell_config_sync(xell_get_cfg_path()) != XEL_STATUS_OK)
+        std::abort();
+}
+
+class Host {
+public:
+    Host() : sys_(root_)
+    {
+        xell_os_install(&sys_);
+        write_full_file();
+    }
+    ~Host()
+    {
+        xell_os_install(nullptr);
+        std::filesystem::remove_all(root_);
+    }
+
+private:
+    std::string root_ = make_root();
+    RootedSys sys_;
+};
+
+Host &host()
+{
+    static Host h;
+    return h;
+}
+
+// One command's cycle: load, change one setting, write back.
+void BM_StoreLoadAndWriteBack(benchmark::State &state)
+{
+    host();
+    xell_t fc = fc_ioc(7);
+    int speed = 0;
+    for (auto _ : state) {
+        if (xell_config_load(xell_get_cfg_path()) != XEL_STATUS_OK)
+            state.SkipWithError("load failed");
+        speed = speed == 8 ? 16 : 8;
+        xell_config_speed(&fc, speed);
+        if (xell_config_sync(xell_get_cfg_path()) != XEL_STATUS_OK)
+            state.SkipWithError("sync failed");
+    }
+}
+BENCHMARK(BM_StoreLoadAndWriteBack)->Unit(benchmark::kMicrosecond);
+
+// The same bytes read and written durably, with no parsing or building.
+void BM_PlainReadAndWrite(benchmark::State &state)
+{
+    host();
+    xell_sys &os = xell_os();
+    const char *path = xell_get_cfg_path();
+    std::string tmp = std::string(path) + ".tmp";
+    std::string text;
+    for (auto _ : state) {
+        if (!xell_os_read_file(path, &text))
+            state.SkipWithError("read failed");
+        int fd = os.open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        bool ok = fd >= 0 && os.write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) &&
+                  os.fsync(fd) == 0;
+        ok = fd >= 0 && os.close(fd) == 0 && ok && os.rename(tmp.c_str(), path) == 0;
+        if (!ok)
+            state.SkipWithError("write failed");
+        int dfd = os.open("/etc", O_RDONLY | O_DIRECTORY);
+        os.fsync(dfd);
+        os.close(dfd);
+    }
+    state.counters["file_bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_PlainReadAndWrite)->Unit(benchmark::kMicrosecond);
+
+// Prints the usual table, then the ratio of the two in this run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs)
+            if (run.run_type == Run::RT_Iteration)
+                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        auto store = times_.find("BM_StoreLoadAndWriteBack");
+        auto plain = times_.find("BM_PlainReadAndWrite");
+        if (store != times_.end() && plain != times_.end() && plain->second > 0)
+            std::printf("store / plain I/O: %.2f\n", store->second / plain->second);
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

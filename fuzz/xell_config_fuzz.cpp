@@ -1,0 +1,87 @@
+// libFuzzer target for the configuration loader: any file loads without a
+// fault, and what the store would write back is always a well-formed file
+// that the loader reads line for line.
+
+#include "sim_rooted_sys.h"
+#include "xell_config.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+std::string make_root()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "xelcfg-fuzz-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        std::abort();
+    std::filesystem::create_directory(pattern + "/etc");
+    return pattern;
+}
+
+// The seam maps /etc/xel.conf under a directory of its own.
+struct FuzzRoot {
+    FuzzRoot() { xell_os_install(&sys); }
+    ~FuzzRoot()
+    {
+        xell_os_install(nullptr);
+        std::filesystem::remove_all(root);
+    }
+    std::string root = make_root();
+    RootedSys sys{root};
+};
+
+void check(bool ok, const char *what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "xell_config_fuzz: %s\n", what);
+        std::abort();
+    }
+}
+
+// Loads the bytes as the file and returns what a write-back would write.
+std::string load_and_render(const std::string &root, const char *data, size_t size)
+{
+    int fd = ::open((root + "/etc/xel.conf").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    check(fd >= 0 && ::write(fd, data, size) == static_cast<ssize_t>(size) && ::close(fd) == 0, "cannot write input");
+    check(xell_config_load(xell_get_cfg_path()) == XEL_STATUS_OK, "load failed");
+    std::string text = xell_config_text();
+    xell_config_unload();
+    return text;
+}
+
+// Every line ends in a newline, fits one read of the loader (510 characters
+// and the newline) and holds no control byte but tabs, which only carried
+// driver tunable lines hold.
+void check_well_formed(const std::string &text)
+{
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t nl = text.find('\n', start);
+        check(nl != std::string::npos, "last line without newline");
+        check(nl - start <= 510, "line longer than one read");
+        for (size_t i = start; i < nl; i++) {
+            auto c = static_cast<unsigned char>(text[i]);
+            check(c == '\t' || (c >= 0x20 && c != 0x7f), "control byte in a line");
+        }
+        start = nl + 1;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static FuzzRoot fuzz_root;
+    std::string text = load_and_render(fuzz_root.root, reinterpret_cast<const char *>(data), size);
+    check_well_formed(text);
+    // The written file loads in turn, and writes back well-formed again.
+    check_well_formed(load_and_render(fuzz_root.root, text.data(), text.size()));
+    return 0;
+}
