@@ -84,6 +84,8 @@ std::string sim_fault_text(const sim_fault &fault)
         effect = "never reaches the state";
         break;
     }
-    std::string times = fault.remaining < 0 ? "always" : std::to_string(fault.remaining) + " more";
+    std::string times = fault.remaining < 0    ? "always"
+                        : fault.remaining == 1 ? "once"
+                                               : std::to_string(fault.remaining) + " times";
     return fault.pci + "  " + code + "  " + effect + "  (" + times + ")";
 }

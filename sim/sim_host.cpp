@@ -118,22 +118,6 @@ const sim_function_ref *find_by_pci(const std::vector<sim_function_ref> &refs, c
     return nullptr;
 }
 
-const char *state_name(uint32_t state)
-{
-    switch (state) {
-    case XEL_IOC_OPERATIONAL:
-        return "operational";
-    case XEL_IOC_DISABLED:
-        return "disabled";
-    case XEL_IOC_ENABLING:
-        return "enabling";
-    case XEL_IOC_DISABLING:
-        return "disabling";
-    default:
-        return "unknown";
-    }
-}
-
 // Trace text in the drivers' one-event-a-line form; the same function in
 // the same state always traces the same.
 std::string trace_text(const sim_function_ref &ref, const sim_function_state &st, const std::string &file)
@@ -148,14 +132,14 @@ std::string trace_text(const sim_function_ref &ref, const sim_function_state &st
         events = {{"probe", fn.pci + " " + ids},
                   {"ioc_attach", std::string("driver ") + fn.driver() + " " + ad.driver_ver},
                   {"ioc_enable", "port " + std::to_string(fn.port)},
-                  {"ioc_state", state_name(st.ioc_state)}};
+                  {"ioc_state", sim_ioc_state_name(st.ioc_state)}};
         if (fn.storage() && fn.host >= 0)
             events.insert(events.begin() + 2, {"scsi_host", "host" + std::to_string(fn.host)});
     } else if (file == "fwtrc") {
         events = {{"fw_boot", "firmware " + ad.fw_ver},
                   {"hb_start", "heartbeat running"},
                   {"port_cfg", "port " + std::to_string(fn.port) + " max speed " + std::to_string(ad.max_speed) + "G"},
-                  {"ioc_state", state_name(st.ioc_state)}};
+                  {"ioc_state", sim_ioc_state_name(st.ioc_state)}};
     } else {
         events = {{"fw_save", "no firmware fault since boot"}};
     }

@@ -2,6 +2,8 @@
 // time.
 #include "sim_state.h"
 
+#include "xel_ioctl.h"
+
 #include <nlohmann/json.hpp>
 
 #include <fcntl.h>
@@ -41,6 +43,22 @@ sim_host_state sim_initial_state(const sim_topology &topology)
         }
     }
     return state;
+}
+
+const char *sim_ioc_state_name(uint32_t state)
+{
+    switch (state) {
+    case XEL_IOC_OPERATIONAL:
+        return "operational";
+    case XEL_IOC_DISABLED:
+        return "disabled";
+    case XEL_IOC_ENABLING:
+        return "enabling";
+    case XEL_IOC_DISABLING:
+        return "disabling";
+    default:
+        return "unknown";
+    }
 }
 
 std::string sim_state_dir(const std::string &root)

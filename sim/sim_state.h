@@ -70,6 +70,10 @@ struct sim_host_state {
     std::vector<sim_fault> faults;
 };
 
+// The word for an IOC state the model uses: "operational", "disabled",
+// "enabling", "disabling".
+const char *sim_ioc_state_name(uint32_t state);
+
 // The state a freshly created host starts with.
 sim_host_state sim_initial_state(const sim_topology &topology);
 
