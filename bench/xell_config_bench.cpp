@@ -7,6 +7,7 @@
 // and the lock.
 
 #include "sim_rooted_sys.h"
+#include "temp_root.h"
 #include "xell_config.h"
 #include "xell_ioc.h"
 #include "xell_sys.h"
@@ -17,20 +18,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <map>
 #include <string>
 
 namespace {
-
-std::string make_root()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "xelcfg-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        std::abort();
-    std::filesystem::create_directory(pattern + "/etc");
-    return pattern;
-}
 
 wwn_t wwn(uint8_t kind, int n, int m)
 {
@@ -97,20 +88,17 @@ void write_full_file()
 
 class Host {
 public:
-    Host() : sys_(root_)
+    Host()
     {
+        root_.mkdir("/etc");
         xell_os_install(&sys_);
         write_full_file();
     }
-    ~Host()
-    {
-        xell_os_install(nullptr);
-        std::filesystem::remove_all(root_);
-    }
+    ~Host() { xell_os_install(nullptr); }
 
 private:
-    std::string root_ = make_root();
-    RootedSys sys_;
+    TempRoot root_;
+    RootedSys sys_{root_.path()};
 };
 
 Host &host()

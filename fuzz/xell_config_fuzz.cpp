@@ -3,6 +3,7 @@
 // that the loader reads line for line.
 
 #include "sim_rooted_sys.h"
+#include "temp_root.h"
 #include "xell_config.h"
 
 #include <fcntl.h>
@@ -11,29 +12,20 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
 
-std::string make_root()
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "xelcfg-fuzz-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        std::abort();
-    std::filesystem::create_directory(pattern + "/etc");
-    return pattern;
-}
-
 // The seam maps /etc/xel.conf under a directory of its own.
 struct FuzzRoot {
-    FuzzRoot() { xell_os_install(&sys); }
-    ~FuzzRoot()
+    FuzzRoot()
     {
-        xell_os_install(nullptr);
-        std::filesystem::remove_all(root);
+        temp.mkdir("/etc");
+        xell_os_install(&sys);
     }
-    std::string root = make_root();
+    ~FuzzRoot() { xell_os_install(nullptr); }
+    TempRoot temp;
+    const std::string &root = temp.path();
     RootedSys sys{root};
 };
 

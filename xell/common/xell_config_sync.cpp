@@ -144,6 +144,21 @@ void append_vports(std::string &out)
     }
 }
 
+// One "adapter-SERIAL-KEY" line per adapter record with the setting's flag.
+void append_adapter_lines(std::string &out, int setting, const char *(*value)(const xell_ad_config_t &))
+{
+    for (const xell_ad_config_t &rec : xell_cfg().ad) {
+        if (xell_cfg_flag_test(rec.flags, setting)) {
+            out += "adapter-";
+            out += rec.id;
+            out += '-';
+            out += xell_cfg_settings[static_cast<size_t>(setting)].key;
+            out += " = ";
+            append_quoted(out, value(rec));
+        }
+    }
+}
+
 // Layout items 1 to 3.
 void xell_config_ad_update(std::string &out)
 {
@@ -151,25 +166,11 @@ void xell_config_ad_update(std::string &out)
            "#   param_name=param_value \n"
            "#   xel<instance_number>-param_name=param_value \n"
            "# \n";
-    const auto &ad = xell_cfg().ad;
     out += "\n#\n# Persistent naming of adapter\n# \n";
-    for (const xell_ad_config_t &rec : ad) {
-        if (xell_cfg_flag_test(rec.flags, XELL_CFG_AD_NAME)) {
-            out += "adapter-";
-            out += rec.id;
-            out += "-name = ";
-            append_quoted(out, rec.name);
-        }
-    }
+    append_adapter_lines(out, XELL_CFG_AD_NAME, [](const xell_ad_config_t &rec) -> const char * { return rec.name; });
     out += "\n#\n# Trunking of adapter\n# \n";
-    for (const xell_ad_config_t &rec : ad) {
-        if (xell_cfg_flag_test(rec.flags, XELL_CFG_AD_TRUNK)) {
-            out += "adapter-";
-            out += rec.id;
-            out += "-trunk = ";
-            append_quoted(out, rec.ad_trunk ? "TRUE" : "FALSE");
-        }
-    }
+    append_adapter_lines(out, XELL_CFG_AD_TRUNK,
+                         [](const xell_ad_config_t &rec) -> const char * { return rec.ad_trunk ? "TRUE" : "FALSE"; });
 }
 
 // Layout items 4 to 14, then the driver tunables carried over.
