@@ -284,15 +284,16 @@ sim_store::sim_store(std::string root) : root_(std::move(root))
 int sim_store::transact(const std::function<void(session &)> &fn, std::string *error)
 {
     std::string dir = sim_state_dir(root_);
-    if (!fs::exists(dir + "/host.json")) {
+    if (!fs::is_directory(dir)) {
         set_error(error, "no emulated host under " + root_);
         return ENOENT;
     }
     host_lock lock(dir);
     std::string text;
     if (!lock.held() || !read_file(dir + "/host.json", &text)) {
-        set_error(error, dir + ": cannot lock or read the host state");
-        return EIO;
+        bool missing = lock.held() && !fs::exists(dir + "/host.json");
+        set_error(error, missing ? "no emulated host under " + root_ : dir + ": cannot lock or read the host state");
+        return missing ? ENOENT : EIO;
     }
     session s;
     try {
