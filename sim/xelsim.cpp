@@ -1,0 +1,339 @@
+// xelsim: the control tool of the emulated host. It creates hosts from
+// presets or topology files, shows their state and request log, and
+// injects faults. The root is the one ixo-sim uses.
+#include "sim_driver.h"
+#include "sim_faults.h"
+#include "sim_paths.h"
+#include "sim_state.h"
+#include "sim_topology.h"
+#include "xel_ioctl.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int exit_failure = 1;
+constexpr int exit_usage = 2;
+
+using args_t = std::vector<std::string>;
+
+const char usage_text[] =
+    "Usage: xelsim COMMAND [ARGUMENTS]\n"
+    "Controls the emulated host that ixo-sim runs on; its root is IXO_SIM_ROOT,\n"
+    "else ~/.ixo-sim.\n"
+    "\n"
+    "Commands:\n"
+    "  create [PRESET | FILE.json]  create the host anew (preset \"default\" when none is given)\n"
+    "  presets                      list the built-in topologies\n"
+    "  show                         adapters, PCI functions, their state and names\n"
+    "  log [--clear]                the driver requests answered so far, or forget them\n"
+    "  fault add --fn PCI --cmd CODE --status N [--times N | --once]\n"
+    "                               answer the code with a status\n"
+    "  fault add --fn PCI --cmd CODE --errno NAME [--times N | --once]\n"
+    "                               fail the request with an errno (EIO, ENXIO, ... or a number)\n"
+    "  fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]\n"
+    "                               enable and disable answer 0 but the IOC never gets there\n"
+    "  fault list                   the faults still pending\n"
+    "  fault clear                  remove every fault\n"
+    "  help                         this text\n";
+
+int usage_error(const std::string &what)
+{
+    std::fprintf(stderr, "xelsim: %s\n(see 'xelsim help')\n", what.c_str());
+    return exit_usage;
+}
+
+int failure(const std::string &what)
+{
+    std::fprintf(stderr, "xelsim: %s\n", what.c_str());
+    return exit_failure;
+}
+
+// A failed access to the host, reported; 0 passes through.
+int host_status(int status, const std::string &error)
+{
+    if (status == ENOENT)
+        return failure("no emulated host here; create one with 'xelsim create'");
+    return status ? failure(error) : 0;
+}
+
+// Runs fn on the host state.
+int with_host(const std::function<void(sim_store::session &)> &fn)
+{
+    std::string error;
+    sim_store store(sim_root_from_environment());
+    return host_status(store.transact(fn, &error), error);
+}
+
+int cmd_create(const args_t &args)
+{
+    if (args.size() > 1)
+        return usage_error("create takes one preset or topology file");
+    std::string source = args.empty() ? "default" : args[0];
+    std::string error;
+    if (!sim_create_host(sim_root_from_environment(), source, &error))
+        return failure(error);
+    size_t functions = 0;
+    with_host([&](sim_store::session &s) { functions = s.state.functions.size(); });
+    std::vector<std::string> presets = sim_preset_names();
+    bool preset = std::find(presets.begin(), presets.end(), source) != presets.end();
+    std::printf("Created the emulated host from %s %s: %zu PCI functions\n", preset ? "preset" : "file",
+                preset ? source.c_str() : std::filesystem::path(source).filename().c_str(), functions);
+    return 0;
+}
+
+int cmd_presets(const args_t &args)
+{
+    if (!args.empty())
+        return usage_error("presets takes no arguments");
+    for (const auto &name : sim_preset_names()) {
+        sim_topology topology;
+        sim_preset_topology(name, &topology);
+        std::string models;
+        for (const auto &ad : topology.adapters)
+            models += (models.empty() ? "" : ", ") + ad.model + " on " + ad.hwpath().substr(0, 7);
+        std::printf("%-8s %s\n", name.c_str(), models.empty() ? "no adapters" : models.c_str());
+    }
+    return 0;
+}
+
+const char *type_name(uint32_t ioc_type)
+{
+    return ioc_type == XEL_IOC_TYPE_FC ? "FC" : ioc_type == XEL_IOC_TYPE_FCoE ? "FCoE" : "Eth";
+}
+
+std::string or_dash(const std::string &text)
+{
+    return text.empty() ? "-" : text;
+}
+
+void show_function(const sim_host_state &state, const sim_function &fn)
+{
+    std::string instance = "-";
+    auto refs = sim_driver_functions(state.topology, fn.driver());
+    for (size_t i = 0; i < refs.size(); i++)
+        if (refs[i].function == &fn)
+            instance = std::to_string(i);
+    std::string where = fn.storage() ? (fn.host >= 0 ? "host" + std::to_string(fn.host) : "-") : fn.eth_name;
+    std::string identity = fn.storage() ? sim_wwn_text(fn.pwwn) : sim_mac_text(fn.mac);
+    const sim_function_state &st = state.functions.at(fn.pci);
+    std::printf("  %-12s  %-3s  %-4s  %-8s  %-4s  %-4u  %-11s  %-23s  %s\n", fn.pci.c_str(), fn.driver(),
+                instance.c_str(), where.c_str(), type_name(fn.ioc_type), fn.port, sim_ioc_state_name(st.ioc_state),
+                identity.c_str(), or_dash(st.name).c_str());
+}
+
+void show_state(const sim_host_state &state)
+{
+    const sim_topology &topo = state.topology;
+    std::printf("Drivers loaded:%s%s%s\n", topo.xel_loaded ? " xel" : "", topo.kwo_loaded ? " kwo" : "",
+                topo.xel_loaded || topo.kwo_loaded ? "" : " none");
+    if (topo.adapters.empty())
+        std::printf("No adapters\n");
+    for (size_t a = 0; a < topo.adapters.size(); a++) {
+        const sim_adapter &ad = topo.adapters[a];
+        std::printf("\nAdapter %s  %s  serial %s  device 0x%02x  %uG  name %s\n", ad.hwpath().c_str(),
+                    ad.model.c_str(), ad.serial.c_str(), ad.device_id, ad.max_speed,
+                    or_dash(state.adapter_names[a]).c_str());
+        std::printf("  %-12s  %-3s  %-4s  %-8s  %-4s  %-4s  %-11s  %-23s  %s\n", "function", "drv", "inst", "host",
+                    "type", "port", "state", "wwn/mac", "name");
+        for (const auto &fn : ad.functions)
+            show_function(state, fn);
+    }
+    if (!state.faults.empty())
+        std::printf("\n%zu fault(s) pending (xelsim fault list)\n", state.faults.size());
+}
+
+int cmd_show(const args_t &args)
+{
+    if (!args.empty())
+        return usage_error("show takes no arguments");
+    return with_host([](sim_store::session &s) { show_state(s.state); });
+}
+
+int cmd_log(const args_t &args)
+{
+    if (args.size() > 1 || (args.size() == 1 && args[0] != "--clear"))
+        return usage_error("log takes only --clear");
+    std::string error, text;
+    sim_store store(sim_root_from_environment());
+    if (!args.empty())
+        return host_status(store.clear_log(&error), error);
+    int status = host_status(store.read_log(&text, &error), error);
+    std::fputs(text.c_str(), stdout);
+    return status;
+}
+
+// ---- faults ----
+
+bool parse_number(const std::string &text, int base, unsigned long max, unsigned long *value)
+{
+    char *end = nullptr;
+    errno = 0;
+    *value = std::strtoul(text.c_str(), &end, base);
+    return !text.empty() && text[0] != '-' && *end == '\0' && errno == 0 && *value <= max;
+}
+
+// A code as the library sends it; the network form (group byte 0x44) is
+// taken back to the storage form faults are kept in.
+bool parse_code(const std::string &text, uint32_t *cmd)
+{
+    unsigned long value;
+    if (!parse_number(text, 16, 0xffffffff, &value) || value == 0)
+        return false;
+    *cmd = static_cast<uint32_t>(value);
+    if (xel_cmd_group(*cmd) == XEL_KWO_GROUP)
+        *cmd = sim_storage_form("kwo", *cmd);
+    return true;
+}
+
+struct fault_options {
+    std::string pci, cmd, status, err;
+    bool never_state = false;
+    int times = -1;
+};
+
+// Reads the options of "fault add"; an empty result means they were fine.
+std::string read_fault_options(const args_t &args, fault_options *o)
+{
+    for (size_t i = 0; i < args.size(); i++) {
+        const std::string &opt = args[i];
+        bool has_value = i + 1 < args.size();
+        unsigned long times;
+        if (opt == "--never-state") {
+            o->never_state = true;
+        } else if (opt == "--once") {
+            o->times = 1;
+        } else if (!has_value) {
+            return "unknown option or missing value: " + opt;
+        } else if (opt == "--fn") {
+            o->pci = args[++i];
+        } else if (opt == "--cmd") {
+            o->cmd = args[++i];
+        } else if (opt == "--status") {
+            o->status = args[++i];
+        } else if (opt == "--errno") {
+            o->err = args[++i];
+        } else if (opt == "--times") {
+            if (!parse_number(args[++i], 10, 1000000, &times) || times == 0)
+                return "--times wants a count from 1";
+            o->times = static_cast<int>(times);
+        } else {
+            return "unknown option: " + opt;
+        }
+    }
+    int effects = !o->status.empty() + !o->err.empty() + o->never_state;
+    if (o->pci.empty() || effects != 1)
+        return "fault add wants --fn and one of --status, --errno, --never-state";
+    if (!o->never_state && o->cmd.empty())
+        return "--status and --errno want --cmd";
+    return "";
+}
+
+// The fault the options describe; an empty result means it is well formed.
+std::string make_fault(const fault_options &o, sim_fault *fault)
+{
+    fault->pci = o.pci;
+    fault->remaining = o.times;
+    if (!o.cmd.empty() && !parse_code(o.cmd, &fault->cmd))
+        return "not a command code: " + o.cmd;
+    unsigned long status;
+    if (o.never_state) {
+        fault->kind = sim_fault_kind::never_state;
+        if (fault->cmd && fault->cmd != XEL_CMD_IOC_ENABLE && fault->cmd != XEL_CMD_IOC_DISABLE)
+            return "--never-state applies to the enable and disable codes only";
+    } else if (!o.status.empty()) {
+        fault->kind = sim_fault_kind::status;
+        if (!parse_number(o.status, 0, 255, &status))
+            return "--status wants a status from 0 to 255";
+        fault->value = static_cast<int>(status);
+    } else {
+        fault->kind = sim_fault_kind::transport_errno;
+        if (!sim_parse_errno(o.err, &fault->value))
+            return "not an errno: " + o.err;
+    }
+    return "";
+}
+
+int fault_add(const args_t &args)
+{
+    fault_options options;
+    sim_fault fault;
+    std::string problem = read_fault_options(args, &options);
+    if (problem.empty())
+        problem = make_fault(options, &fault);
+    if (!problem.empty())
+        return usage_error(problem);
+    bool known = false;
+    int status = with_host([&](sim_store::session &s) {
+        if ((known = s.state.functions.count(fault.pci) > 0)) {
+            s.state.faults.push_back(fault);
+            s.changed = true;
+        }
+    });
+    if (status)
+        return status;
+    if (!known)
+        return failure("no PCI function " + fault.pci + " in the emulated host");
+    std::printf("Fault added: %s\n", sim_fault_text(fault).c_str());
+    return 0;
+}
+
+int cmd_fault(const args_t &args)
+{
+    std::string verb = args.empty() ? "" : args[0];
+    args_t rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+    if (verb == "add")
+        return fault_add(rest);
+    if ((verb != "list" && verb != "clear") || !rest.empty())
+        return usage_error("fault wants add, list or clear");
+    return with_host([&](sim_store::session &s) {
+        if (verb == "clear") {
+            std::printf("Cleared %zu fault(s)\n", s.state.faults.size());
+            s.state.faults.clear();
+            s.changed = true;
+            return;
+        }
+        if (s.state.faults.empty())
+            std::printf("No faults\n");
+        for (const auto &fault : s.state.faults)
+            std::printf("%s\n", sim_fault_text(fault).c_str());
+    });
+}
+
+int cmd_help(const args_t &)
+{
+    std::fputs(usage_text, stdout);
+    return 0;
+}
+
+// Every command word and its handler; main only searches this table.
+const struct {
+    const char *word;
+    int (*run)(const args_t &args);
+} commands[] = {
+    {"create", cmd_create}, {"presets", cmd_presets}, {"show", cmd_show}, {"log", cmd_log},
+    {"fault", cmd_fault},   {"help", cmd_help},       {"--help", cmd_help},
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2) {
+        std::fputs(usage_text, stderr);
+        return exit_usage;
+    }
+    args_t args(argv + 2, argv + argc);
+    for (const auto &command : commands)
+        if (std::strcmp(argv[1], command.word) == 0)
+            return command.run(args);
+    return usage_error(std::string("unknown command: ") + argv[1]);
+}
