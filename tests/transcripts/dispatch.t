@@ -1,14 +1,14 @@
 # Class and command lookup, argument counts and the exit status, which is
 # the low byte of the front-end code.
-$ ixo Adapter --list
+$ ixo-sim Adapter --list
 ! ERROR: "Adapter" Command class not supported
 !
 [185]
-$ ixo adapter --bogus
+$ ixo-sim adapter --bogus
 ! ERROR: "--bogus" Command not supported
 !
 [162]
-$ ixo adapter --query
+$ ixo-sim adapter --query
 |
 | Usage: ixo adapter [OPTIONS] [ARGUMENTS] ...
 | Example: ixo adapter --list
@@ -46,52 +46,54 @@ $ ixo adapter --query
 |
 ! ERROR: Incorrect argument count for command "--query"
 [166]
-$ ixo adapter --list x > /dev/null
+$ ixo-sim adapter --list x > /dev/null
 ! ERROR: Incorrect argument count for command "--list"
 [166]
-$ ixo mfg --update 1 2 3 4 5 6
+$ ixo-sim mfg --update 1 2 3 4 5 6
 |
 | Usage: ixo mfg [OPTIONS] [ARGUMENTS] ...
 ! ERROR: Incorrect argument count for command "--update"
 [166]
-$ ixo port --list -terse extra > /dev/null
+$ ixo-sim port --list -terse extra > /dev/null
 ! ERROR: Incorrect argument count for command "--list"
 [166]
 # A class word alone or with --help prints the usage; --ehelp the extended
 # one (every usage text is in usage.t).
-$ ixo adapter --help > help.out; ixo adapter > plain.out; cmp help.out plain.out
+$ ixo-sim adapter --help > help.out; ixo-sim adapter > plain.out; cmp help.out plain.out
 # A command whose handler is not there yet answers "not supported" once
 # its target resolves; without a target nothing is resolved.
-$ ixo adapter --list
+$ ixo-sim adapter --list
 ! ERROR: "--list" Command not supported
 !
 [162]
-$ ixo port --list
+$ ixo-sim port --list
 ! ERROR: "--list" Command not supported
 !
 [162]
 # With no adapter in the host every target error reads the same.
-$ ixo adapter --query 1
+$ xelsim create empty
+| Created the emulated host from preset empty: 0 PCI functions
+$ ixo-sim adapter --query 1
 ! ERROR: No Tessary adapter Found
 [172]
-$ ixo port --query 1/0
+$ ixo-sim port --query 1/0
 ! ERROR: No Tessary adapter Found
 [171]
-$ ixo vhba --delete 1/0/1
-! ERROR: No Tessary adapter Found
-[173]
-$ ixo vnic --create 1/0
+$ ixo-sim vhba --delete 1/0/1
 ! ERROR: No Tessary adapter Found
 [171]
-$ ixo flash --query 1
+$ ixo-sim vnic --create 1/0
+! ERROR: No Tessary adapter Found
+[171]
+$ ixo-sim flash --query 1
 ! ERROR: No Tessary adapter Found
 [172]
 # Commands that parse their own arguments get no target resolution.
-$ ixo boot --update 1 file
+$ ixo-sim boot --update 1 file
 ! ERROR: "--update" Command not supported
 !
 [162]
-$ ixo fcpim --ioperf 1/0
+$ ixo-sim fcpim --ioperf 1/0
 ! ERROR: "--ioperf" Command not supported
 !
 [162]

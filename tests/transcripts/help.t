@@ -1,5 +1,5 @@
 # General help, extended help and version: served without a command.
-$ ixo
+$ ixo-sim
 |
 | Available command options are:
 |
@@ -17,7 +17,7 @@ $ ixo
 | ETH specific Commands:
 | ethboot  vnic     
 |
-$ ixo --help
+$ ixo-sim --help
 |
 | Available command options are:
 |
@@ -35,7 +35,7 @@ $ ixo --help
 | ETH specific Commands:
 | ethboot  vnic     
 |
-$ ixo --ehelp
+$ ixo-sim --ehelp
 |
 | Available command options are:
 |
@@ -54,22 +54,22 @@ $ ixo --ehelp
 | ETH specific Commands:
 | ethboot  vnic     
 |
-$ ixo -v
+$ ixo-sim -v
 |
 | Tessary CLI utility
 | Version:3.1.0.0 06/15/2012 08.53.43
 |
-$ ixo --version
+$ ixo-sim --version
 |
 | Tessary CLI utility
 | Version:3.1.0.0 06/15/2012 08.53.43
 |
 # Only the exact words are built in; anything else is a class word.
-$ ixo --Help
+$ ixo-sim --Help
 ! ERROR: "--Help" Command class not supported
 !
 [185]
-$ ixo -V
+$ ixo-sim -V
 ! ERROR: "-V" Command class not supported
 !
 [185]

@@ -1,26 +1,26 @@
 # The shell reads commands after a prompt and ends with the status of the
 # last one; a failing command prints no "ERROR:" line of its own.
-$ ixo shell
+$ ixo-sim shell
 < adapter --bogus
 < quit
 |
 | ixo> 
 |% ixo> 
 [162]
-$ ixo shell
+$ ixo-sim shell
 < adapter --bogus
 < exit
 |
 | ixo> 
 |% ixo> 
 [162]
-$ ixo shell
+$ ixo-sim shell
 < Adapter
 |
 | ixo> 
 |% ixo> 
 [185]
-$ ixo shell
+$ ixo-sim shell
 < adapter --bogus
 < mfg
 |
@@ -31,7 +31,7 @@ $ ixo shell
 |% ixo> 
 # Short lines and lines of spaces only just prompt again; "-v" is a line
 # like any other and names no class.
-$ ixo shell
+$ ixo-sim shell
 < ab
 <
 <      
@@ -43,7 +43,7 @@ $ ixo shell
 | ixo> 
 |% ixo> 
 [185]
-$ ixo shell
+$ ixo-sim shell
 < quit now
 < adapter	--list
 |
@@ -52,11 +52,11 @@ $ ixo shell
 |% ixo> 
 [185]
 # A word behind "shell" is refused.
-$ ixo shell x
+$ ixo-sim shell x
 | too many arguments for command "shell"
 [166]
 # A line longer than 255 characters goes on as the next line.
-$ printf 'adapter %0251d--bogus\nquit\n' 0 | ixo shell
+$ printf 'adapter %0251d--bogus\nquit\n' 0 | ixo-sim shell
 |
 | ixo> 
 | ixo> 

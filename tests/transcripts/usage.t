@@ -1,5 +1,5 @@
 # Every class usage, in its normal and, where it differs, its extended form.
-$ ixo adapter
+$ ixo-sim adapter
 |
 | Usage: ixo adapter [OPTIONS] [ARGUMENTS] ...
 | Example: ixo adapter --list
@@ -35,7 +35,7 @@ $ ixo adapter
 | 		- adapter name
 | 		- hw path
 |
-$ ixo adapter --ehelp
+$ ixo-sim adapter --ehelp
 |
 | Usage: ixo adapter [OPTIONS] [ARGUMENTS] ...
 | Example: ixo adapter --list
@@ -77,7 +77,7 @@ $ ixo adapter --ehelp
 | 		- adapter name
 | 		- hw path
 |
-$ ixo auth
+$ ixo-sim auth
 |
 | Usage: ixo auth [OPTIONS] [ARGUMENTS] ...
 | Direct authentication specific commands using this option
@@ -109,7 +109,7 @@ $ ixo auth
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo auth --ehelp
+$ ixo-sim auth --ehelp
 |
 | Usage: ixo auth [OPTIONS] [ARGUMENTS] ...
 | Direct authentication specific commands using this option
@@ -144,7 +144,7 @@ $ ixo auth --ehelp
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo bios
+$ ixo-sim bios
 |
 | Usage: ixo bios [OPTIONS] [ARGUMENTS] ...
 | Direct boot over SAN specific commands using this option
@@ -177,7 +177,7 @@ $ ixo bios
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo boot
+$ ixo-sim boot
 |
 | Usage: ixo boot [OPTIONS] [ARGUMENTS] ...
 | Direct boot code specific commands using this option
@@ -199,7 +199,7 @@ $ ixo boot
 | 		- serial number
 | 		- adapter name
 | 		- hw path
-$ ixo boot --ehelp
+$ ixo-sim boot --ehelp
 |
 | Usage: ixo boot [OPTIONS] [ARGUMENTS] ...
 | Direct boot code specific commands using this option
@@ -222,10 +222,10 @@ $ ixo boot --ehelp
 | 		- serial number
 | 		- adapter name
 | 		- hw path
-$ ixo bootdup
+$ ixo-sim bootdup
 |
 | Usage: ixo bootdup [OPTIONS] [ARGUMENTS] ...
-$ ixo bootdup --ehelp
+$ ixo-sim bootdup --ehelp
 |
 | Usage: ixo bootdup [OPTIONS] [ARGUMENTS] ...
 | Direct boot update package specific commands using this option
@@ -257,7 +257,7 @@ $ ixo bootdup --ehelp
 | 		- serial number
 | 		- adapter name
 | 		- hw path
-$ ixo dcb
+$ ixo-sim dcb
 |
 | Usage: ixo dcb [OPTIONS] [ARGUMENTS] ...
 | Direct DCB specific commands using this option
@@ -278,7 +278,7 @@ $ ixo dcb
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo debug
+$ ixo-sim debug
 |
 | Usage: ixo debug [OPTIONS] [ARGUMENTS] ...
 | Direct Debugging commands using this option
@@ -342,7 +342,7 @@ $ ixo debug
 |
 | 	pcifn id could be any of:
 | 		<adapter_id/port_id/pcifn_id>
-$ ixo diag
+$ ixo-sim diag
 |
 | Usage: ixo diag [OPTIONS] [ARGUMENTS] ...
 | Direct diagnostic commands using this option
@@ -410,7 +410,7 @@ $ ixo diag
 |
 | 	pcifn id could be any of:
 | 		<adapter_id/port_id/pcifn_id>
-$ ixo ethboot
+$ ixo-sim ethboot
 |
 | Usage: ixo ethboot [OPTIONS] [ARGUMENTS] ...
 | Direct network boot specific commands using this option
@@ -434,7 +434,7 @@ $ ixo ethboot
 | 		<adapter_id/port_id>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo fabric
+$ ixo-sim fabric
 |
 | Usage: ixo fabric [OPTIONS] [ARGUMENTS] ...
 | Direct Fabric specific commands using this option
@@ -452,7 +452,7 @@ $ ixo fabric
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo fcoe
+$ ixo-sim fcoe
 |
 | Usage: ixo fcoe [OPTIONS] [ARGUMENTS] ...
 | Direct FCoE specific commands using this option
@@ -476,7 +476,7 @@ $ ixo fcoe
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo fcdiag
+$ ixo-sim fcdiag
 |
 | Usage: ixo fcdiag [OPTIONS] [ARGUMENTS] ...
 | Direct fcdiagnostic commands using this option
@@ -509,7 +509,7 @@ $ ixo fcdiag
 |
 | 	pcifn id could be any of:
 | 		<adapter_id/port_id/pcifn_id>
-$ ixo fcpim
+$ ixo-sim fcpim
 |
 | Usage: ixo fcpim [OPTIONS] [ARGUMENTS] ...
 | Direct FCPIM specific commands using this option
@@ -588,10 +588,10 @@ $ ixo fcpim
 |
 | 	pcifn id could be any of:
 | 		<adapter_id/port_id/pcifn_id>
-$ ixo flash
+$ ixo-sim flash
 |
 | Usage: ixo flash [OPTIONS] [ARGUMENTS] ...
-$ ixo flash --ehelp
+$ ixo-sim flash --ehelp
 |
 | Usage: ixo flash [OPTIONS] [ARGUMENTS] ...
 | Direct flash partition specific commands using this option
@@ -675,10 +675,10 @@ $ ixo flash --ehelp
 | 		- serial number
 | 		- adapter name
 | 		- hw path
-$ ixo fruvpd
+$ ixo-sim fruvpd
 |
 | Usage: ixo fruvpd [OPTIONS] [ARGUMENTS] ...
-$ ixo fruvpd --ehelp
+$ ixo-sim fruvpd --ehelp
 |
 | Usage: ixo fruvpd [OPTIONS] [ARGUMENTS] ...
 | Direct FRU VPD specific commands using this option
@@ -696,7 +696,7 @@ $ ixo fruvpd --ehelp
 | 		- serial number
 | 		- adapter name
 | 		- hw path
-$ ixo ipfc
+$ ixo-sim ipfc
 |
 | Usage: ixo ipfc [OPTIONS] [ARGUMENTS] ...
 | Direct IP over FC specific commands using this option
@@ -724,7 +724,7 @@ $ ixo ipfc
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo lport
+$ ixo-sim lport
 |
 | Usage: ixo lport [OPTIONS] [ARGUMENTS] ...
 | Direct RPORT specific commands using this option
@@ -745,7 +745,7 @@ $ ixo lport
 |
 | 	pcifn id could be any of:
 | 		<adapter_id/port_id/pcifn_id>
-$ ixo log
+$ ixo-sim log
 |
 | Usage: ixo log [OPTIONS] [ARGUMENTS] ...
 | Direct driver log specific commands using this option
@@ -763,10 +763,10 @@ $ ixo log
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo mfg
+$ ixo-sim mfg
 |
 | Usage: ixo mfg [OPTIONS] [ARGUMENTS] ...
-$ ixo mfg --ehelp
+$ ixo-sim mfg --ehelp
 |
 | Usage: ixo mfg [OPTIONS] [ARGUMENTS] ...
 | Direct manufacturing block specific commands using this option
@@ -788,7 +788,7 @@ $ ixo mfg --ehelp
 | 		- serial number
 | 		- adapter name
 | 		- hw path
-$ ixo pcifn
+$ ixo-sim pcifn
 |
 | Usage: ixo pcifn [OPTIONS] [ARGUMENTS] ...
 | Direct PCI Function specific commands using this option
@@ -805,7 +805,7 @@ $ ixo pcifn
 | 		<adapter-name>
 | 		<adapter-hwpath>
 |
-$ ixo phy
+$ ixo-sim phy
 |
 | Usage: ixo phy [OPTIONS] [ARGUMENTS] ...
 | Direct PHY module specific commands using this option
@@ -837,7 +837,7 @@ $ ixo phy
 | 		- serial number
 | 		- adapter name
 | 		- hw path
-$ ixo port
+$ ixo-sim port
 |
 | Usage: ixo port [OPTIONS] [ARGUMENTS] ...
 | Direct Physical Port specific commands using this option
@@ -914,7 +914,7 @@ $ ixo port
 | 		<port-name>
 | 		<port-hwpath>
 |
-$ ixo port --ehelp
+$ ixo-sim port --ehelp
 |
 | Usage: ixo port [OPTIONS] [ARGUMENTS] ...
 | Direct Physical Port specific commands using this option
@@ -1003,7 +1003,7 @@ $ ixo port --ehelp
 | 		<port-name>
 | 		<port-hwpath>
 |
-$ ixo qos
+$ ixo-sim qos
 |
 | Usage: ixo qos [OPTIONS] [ARGUMENTS] ...
 | Direct Tessary adapter specific commands using this option
@@ -1034,7 +1034,7 @@ $ ixo qos
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo ratelim
+$ ixo-sim ratelim
 |
 | Usage: ixo ratelim [OPTIONS] [ARGUMENTS] ...
 | Direct Tessary adapter specific commands using this option
@@ -1060,7 +1060,7 @@ $ ixo ratelim
 | 		<port-pwwn>
 | 		<port-name>
 | 		<port-hwpath>
-$ ixo rport
+$ ixo-sim rport
 |
 | Usage: ixo rport [OPTIONS] [ARGUMENTS] ...
 | Direct RPORT specific commands using this option
@@ -1086,7 +1086,7 @@ $ ixo rport
 |
 | 	pcifn id could be any of:
 | 		<adapter_id/port_id/pcifn_id>
-$ ixo rport --ehelp
+$ ixo-sim rport --ehelp
 |
 | Usage: ixo rport [OPTIONS] [ARGUMENTS] ...
 | Direct RPORT specific commands using this option
@@ -1121,7 +1121,7 @@ $ ixo rport --ehelp
 |
 | 	pcifn id could be any of:
 | 		<adapter_id/port_id/pcifn_id>
-$ ixo trunk
+$ ixo-sim trunk
 |
 | Usage: ixo trunk [OPTIONS] [ARGUMENTS] ...
 | Direct Tessary adapter specific commands using this option
@@ -1143,7 +1143,7 @@ $ ixo trunk
 | 		- serial number
 | 		- adapter name
 | 		- hw path
-$ ixo vhba
+$ ixo-sim vhba
 |
 | Usage: ixo vhba [OPTIONS] [ARGUMENTS] ...
 | Available commands are:
@@ -1185,7 +1185,7 @@ $ ixo vhba
 | 		<adapter_id/port_id>
 | 		<adapter_id/port_id/pcifn_id>
 |
-$ ixo vnic
+$ ixo-sim vnic
 |
 | Usage: ixo vnic [OPTIONS] [ARGUMENTS] ...
 | Available commands are:
@@ -1237,7 +1237,7 @@ $ ixo vnic
 | 	For eg; 100M, 300M 6.5G, 10G etc are valid entries
 |
 | 	However please note that -bmax = 0 is not an valid entry
-$ ixo vport
+$ ixo-sim vport
 |
 | Usage: ixo vport [OPTIONS] [ARGUMENTS] ...
 | Direct VPORT specific commands using this option

@@ -1,5 +1,6 @@
 #include "xell_adapter.h"
 
+#include "xell_config.h"
 #include "xell_discovery.h"
 #include "xell_transport.h"
 
@@ -66,6 +67,7 @@ void xell_adapter_fill(xell_adapter_t *adapter, const xell_t *ioc, const xel_ioc
                        const xel_ioctl_ioc_info_t &info)
 {
     xell_copy_field(adapter->serial_num, ioc->serialnum);
+    xell_config_register_adapter(adapter->serial_num);
     xell_copy_field(adapter->model_descr, attr.adapter_attr.model_descr);
     xell_copy_field(adapter->adapter_hwpath, ioc->adapter_hwpath);
     xell_copy_field(adapter->name, info.name);
@@ -377,8 +379,23 @@ void xell_adapter_set_name(int ad_id, const char *name)
             xell_set_last_error(status);
         return status == XEL_STATUS_OK;
     });
-    if (sent)
-        xell_copy_field(adapter->name, name);
+    if (!sent)
+        return;
+    xell_copy_field(adapter->name, name);
+    xel_status_t status = xell_config_load(xell_get_cfg_path());
+    if (status != XEL_STATUS_OK) {
+        xell_set_last_error(status);
+        return;
+    }
+    if (xell_config_ad_lookup(adapter->serial_num) == -1)
+        xell_config_ad_add(adapter->serial_num);
+    status = xell_config_ad_name(adapter->serial_num, name);
+    if (status != XEL_STATUS_OK) {
+        xell_config_unload();
+        xell_set_last_error(status);
+        return;
+    }
+    xell_config_sync(xell_get_cfg_path());
 }
 
 xel_status_t xell_adapter_cfg_mode(xell_t *ioc, const xel_adapter_cfg_mode_t *cfg, bool cleanup_req)

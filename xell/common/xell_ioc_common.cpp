@@ -1,6 +1,7 @@
 #include "xell_ioc.h"
 
 #include "xel_ioctl.h"
+#include "xell_config.h"
 #include "xell_discovery.h"
 #include "xell_sys.h"
 #include "xell_transport.h"
@@ -280,9 +281,19 @@ xel_status_t xell_ioc_set_name(xell_t *ioc, const char *name)
     xel_ioctl_ioc_name_t record{};
     std::snprintf(record.name, sizeof record.name, "%s", name);
     xel_status_t status = xell_ioc_request(ioc, XEL_CMD_IOC_SET_NAME, &record);
-    if (status == XEL_STATUS_OK)
-        xell_copy_text(ioc->port_name, record.name);
-    return status;
+    if (status != XEL_STATUS_OK)
+        return status;
+    xell_copy_text(ioc->port_name, record.name);
+    status = xell_config_load(xell_get_cfg_path());
+    if (status != XEL_STATUS_OK)
+        return status;
+    status = xell_config_ioc_name(ioc, name);
+    if (status != XEL_STATUS_OK) {
+        xell_config_unload();
+        return status;
+    }
+    xell_config_sync(xell_get_cfg_path());
+    return XEL_STATUS_OK;
 }
 
 xel_status_t xell_iocfc_get_attr(xell_t *ioc, xel_iocfc_attr_t *attr)
@@ -304,7 +315,15 @@ xel_status_t xell_iocfc_intr_set(xell_t *ioc, uint8_t coalesce, uint16_t delay, 
     record.coalesce = coalesce;
     record.delay = delay;
     record.latency = latency;
-    return xell_ioc_request(ioc, XEL_CMD_IOCFC_INTR_SET, &record);
+    xel_status_t status = xell_ioc_request(ioc, XEL_CMD_IOCFC_INTR_SET, &record);
+    if (status != XEL_STATUS_OK)
+        return status;
+    status = xell_config_load(xell_get_cfg_path());
+    if (status != XEL_STATUS_OK)
+        return status;
+    xell_config_iocfc_intr(ioc, coalesce != 0, delay, latency);
+    xell_config_sync(xell_get_cfg_path());
+    return XEL_STATUS_OK;
 }
 
 xel_status_t xell_ioc_compare_versions(xell_t *ioc)

@@ -1,6 +1,7 @@
 #include "xell_discovery.h"
 
 #include "xell.h"
+#include "xell_config.h"
 #include "xell_sys.h"
 #include "xell_transport.h"
 
@@ -246,12 +247,14 @@ xell_t *xell_ioc_get_list()
     return ioc_list.empty() ? nullptr : ioc_list.front().get();
 }
 
-// Registering the IOC in the configuration file comes with the
-// configuration store.
+// Every IOC has a record in the configuration file; failures here are not
+// the command's.
 void xell_get_ioc_params(xell_t *ioc, const xel_ioctl_ioc_info_t *info)
 {
-    (void)ioc;
-    (void)info;
+    if (info->ioc_type != XEL_IOC_TYPE_FC && info->ioc_type != XEL_IOC_TYPE_FCoE)
+        std::snprintf(ioc->eth_name, sizeof ioc->eth_name, "%.*s", static_cast<int>(sizeof info->eth_name),
+                      info->eth_name);
+    xell_config_register_ioc(ioc);
 }
 
 void xell_ioc_handles_close()

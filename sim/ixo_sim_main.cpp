@@ -1,0 +1,28 @@
+// ixo-sim: the ixo front end and library on the emulated host. The root
+// comes from IXO_SIM_ROOT, else a per-user default; a missing or empty
+// root is given the default host.
+#include "ixomain.h"
+#include "sim_kernel.h"
+#include "sim_paths.h"
+#include "sim_topology.h"
+
+#include <cstdio>
+#include <string>
+
+int main(int argc, char **argv)
+{
+    std::string root = sim_root_from_environment();
+    if (sim_root_is_empty(root)) {
+        std::string error;
+        if (!sim_create_host(root, "default", &error)) {
+            std::fprintf(stderr, "ixo-sim: cannot create the emulated host in %s: %s\n", root.c_str(), error.c_str());
+            return 1;
+        }
+    }
+    SimHost host(root);
+    EmulatedSys kernel(host);
+    xell_os_install(&kernel);
+    int status = ixo_run(argc, argv);
+    xell_os_install(nullptr);
+    return status;
+}

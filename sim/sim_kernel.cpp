@@ -1,0 +1,276 @@
+#include "sim_kernel.h"
+
+#include "xel_bsg.h"
+#include "xel_ioctl.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr const char *debugfs_prefix = "/sys/kernel/debug/";
+
+bool starts_with(const std::string &text, const char *prefix)
+{
+    return text.compare(0, std::strlen(prefix), prefix) == 0;
+}
+
+// The number that ends a path such as "/dev/bsg/fc_host5"; -1 when none.
+int trailing_number(const std::string &text, size_t from)
+{
+    if (from >= text.size())
+        return -1;
+    char *end = nullptr;
+    long value = std::strtol(text.c_str() + from, &end, 10);
+    return *end == '\0' && value >= 0 ? static_cast<int>(value) : -1;
+}
+
+} // namespace
+
+EmulatedSys::EmulatedSys(SimHost &host) : RootedSys(host.root()), host_(host)
+{
+}
+
+bool EmulatedSys::classify(const std::string &path, special_file *file) const
+{
+    if (starts_with(path, "/dev/bsg/fc_host") || starts_with(path, "/dev/fc_host")) {
+        file->type = kind::bsg;
+        file->host = trailing_number(path, path.rfind("fc_host") + 7);
+        return file->host >= 0;
+    }
+    if (path == "/dev/kwo" || path == "/dev/xelipfc") {
+        file->type = path == "/dev/kwo" ? kind::kwo : kind::xelipfc;
+        return true;
+    }
+    if (path == "/proc/mounts") {
+        file->type = kind::mounts;
+        file->contents = "debugfs /sys/kernel/debug debugfs rw,relatime 0 0\n";
+        return true;
+    }
+    if (starts_with(path, "/sys/class/fc_host/host")) {
+        size_t slash = path.find('/', 23);
+        if (slash == std::string::npos)
+            return false;
+        std::string name = path.substr(slash + 1);
+        if (name != "vport_create" && name != "vport_delete")
+            return false;
+        file->type = name == "vport_create" ? kind::vport_create : kind::vport_delete;
+        file->host = std::atoi(path.c_str() + 23);
+        return true;
+    }
+    if (starts_with(path, debugfs_prefix)) {
+        // /sys/kernel/debug/<driver>/pci_dev:<pci>/<file>
+        std::string rest = path.substr(std::strlen(debugfs_prefix));
+        size_t first = rest.find('/');
+        size_t second = first == std::string::npos ? first : rest.find('/', first + 1);
+        if (second == std::string::npos || rest.compare(first + 1, 8, "pci_dev:") != 0)
+            return false;
+        file->driver = rest.substr(0, first);
+        file->pci = rest.substr(first + 9, second - first - 9);
+        file->name = rest.substr(second + 1);
+        if (file->name == "drvtrc" || file->name == "fwtrc" || file->name == "fwsave")
+            file->type = kind::trace;
+        else if (file->name == "regrd")
+            file->type = kind::reg_read;
+        else if (file->name == "regwr")
+            file->type = kind::reg_write;
+        else
+            return false;
+        return true;
+    }
+    return false;
+}
+
+// A special file opens only where the emulated host made its node, so a
+// missing driver looks the same as on a real host.
+int EmulatedSys::open(const char *path, int flags, mode_t mode)
+{
+    special_file file;
+    if (path[0] != '/' || !classify(path, &file))
+        return RootedSys::open(path, flags, mode);
+    int fd;
+    if (file.type == kind::mounts) {
+        fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    } else {
+        fd = RootedSys::open(path, O_RDONLY | O_CLOEXEC);
+    }
+    if (fd < 0)
+        return -1;
+    if (file.type == kind::trace && !host_.debugfs_trace(file.driver, file.pci, file.name, &file.contents)) {
+        ::close(fd);
+        errno = ENOENT;
+        return -1;
+    }
+    std::lock_guard<std::mutex> lock(mutex_);
+    specials_[fd] = std::move(file);
+    return fd;
+}
+
+EmulatedSys::special_file *EmulatedSys::find(int fd)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = specials_.find(fd);
+    return it == specials_.end() ? nullptr : &it->second;
+}
+
+int EmulatedSys::close(int fd)
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        specials_.erase(fd);
+    }
+    return RootedSys::close(fd);
+}
+
+ssize_t EmulatedSys::read(int fd, void *buf, size_t count)
+{
+    special_file *file = find(fd);
+    return file ? read_special(*file, buf, count) : RootedSys::read(fd, buf, count);
+}
+
+ssize_t EmulatedSys::write(int fd, const void *buf, size_t count)
+{
+    special_file *file = find(fd);
+    return file ? write_special(*file, buf, count) : RootedSys::write(fd, buf, count);
+}
+
+ssize_t EmulatedSys::read_special(special_file &file, void *buf, size_t count)
+{
+    switch (file.type) {
+    case kind::trace:
+    case kind::reg_read:
+    case kind::mounts: {
+        size_t left = file.contents.size() - std::min(file.offset, file.contents.size());
+        size_t n = std::min(left, count);
+        std::memcpy(buf, file.contents.data() + file.offset, n);
+        file.offset += n;
+        return static_cast<ssize_t>(n);
+    }
+    default:
+        errno = EINVAL;
+        return -1;
+    }
+}
+
+// Register access: "off:word" to regwr writes a register; "off:n" to regrd
+// makes the next reads of that file return n words from off.
+ssize_t EmulatedSys::write_special(special_file &file, const void *buf, size_t count)
+{
+    std::string text(static_cast<const char *>(buf), count);
+    unsigned a = 0;
+    unsigned b = 0;
+    switch (file.type) {
+    case kind::reg_write:
+        if (std::sscanf(text.c_str(), "%x:%x", &a, &b) != 2 || !host_.register_write(file.driver, file.pci, a, b)) {
+            errno = EINVAL;
+            return -1;
+        }
+        return static_cast<ssize_t>(count);
+    case kind::reg_read:
+        if (std::sscanf(text.c_str(), "%x:%x", &a, &b) != 2 ||
+            !host_.register_read(file.driver, file.pci, a, b, &file.contents)) {
+            errno = EINVAL;
+            return -1;
+        }
+        file.offset = 0;
+        return static_cast<ssize_t>(count);
+    case kind::vport_create:
+    case kind::vport_delete:
+        // Virtual ports arrive with the fabric.
+        errno = EOPNOTSUPP;
+        return -1;
+    default:
+        errno = EINVAL;
+        return -1;
+    }
+}
+
+int EmulatedSys::ioctl(int fd, unsigned long request, void *arg)
+{
+    special_file *file = find(fd);
+    if (file == nullptr)
+        return RootedSys::ioctl(fd, request, arg);
+    switch (file->type) {
+    case kind::bsg:
+        if (request != XEL_SG_IO)
+            break;
+        return bsg_request(file->host, static_cast<struct sg_io_v4 *>(arg));
+    case kind::kwo:
+        return kwo_request(request, arg);
+    default:
+        break;
+    }
+    errno = ENOTTY;
+    return -1;
+}
+
+// Decodes the envelope as the block layer and the FC transport do before
+// the driver sees the vendor request.
+int EmulatedSys::bsg_request(int host, struct sg_io_v4 *header)
+{
+    if (header->guard != 'Q' || header->protocol != XEL_BSG_PROTOCOL_SCSI ||
+        header->subprotocol != XEL_BSG_SUB_PROTOCOL_SCSI_TRANSPORT) {
+        errno = EINVAL;
+        return -1;
+    }
+    if (header->request_len < sizeof(xel_fc_bsg_vendor_request_t) || header->request == 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    xel_fc_bsg_vendor_request_t request;
+    std::memcpy(&request, reinterpret_cast<const void *>(static_cast<uintptr_t>(header->request)), sizeof request);
+    if (request.msgcode != FC_BSG_HST_VENDOR) {
+        errno = ENOTSUP;
+        return -1;
+    }
+    if (request.vendor_id != XEL_PCI_VENDOR_ID) {
+        errno = ESRCH;
+        return -1;
+    }
+    uint32_t cmd = request.vendor_cmd[0];
+    uint32_t size = header->dout_xfer_len;
+    if (size != header->din_xfer_len || size < xel_cmd_size(cmd) || header->dout_xferp == 0 ||
+        header->din_xferp == 0) {
+        errno = EINVAL;
+        return -1;
+    }
+    std::vector<uint8_t> payload(size);
+    std::memcpy(payload.data(), reinterpret_cast<const void *>(static_cast<uintptr_t>(header->dout_xferp)), size);
+    int err = host_.driver_request({"xel", host, cmd, payload});
+    if (err != 0) {
+        errno = err;
+        return -1;
+    }
+    std::memcpy(reinterpret_cast<void *>(static_cast<uintptr_t>(header->din_xferp)), payload.data(), size);
+    header->driver_status = 0;
+    header->transport_status = 0;
+    header->device_status = 0;
+    header->din_resid = 0;
+    header->dout_resid = 0;
+    return 0;
+}
+
+// The network driver takes requests of its own group only, and reads and
+// writes exactly the record size the code carries.
+int EmulatedSys::kwo_request(unsigned long request, void *arg)
+{
+    auto cmd = static_cast<uint32_t>(request);
+    if (xel_cmd_group(cmd) != XEL_KWO_GROUP || request > 0xffffffffUL) {
+        errno = ENOTTY;
+        return -1;
+    }
+    std::span<uint8_t> record(static_cast<uint8_t *>(arg), xel_cmd_size(cmd));
+    int err = host_.driver_request({"kwo", -1, cmd, record});
+    if (err != 0) {
+        errno = err;
+        return -1;
+    }
+    return 0;
+}

@@ -1,0 +1,140 @@
+#include "ixo_errors.h"
+#include "ixo_id.h"
+#include "sim_kernel.h"
+#include "sim_topology.h"
+#include "temp_root.h"
+#include "xell_adapter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+namespace {
+
+// The library over the emulated kernel on a fresh default host: a
+// two-port FC HBA (bus 05) and a two-port converged adapter (bus 06,
+// FCoE functions 0 and 1, Ethernet functions 2 and 3).
+class DefaultHost : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string error;
+        ASSERT_TRUE(sim_create_host(root.path(), "default", &error)) << error;
+        host = std::make_unique<SimHost>(root.path());
+        kernel = std::make_unique<EmulatedSys>(*host);
+        xell_os_install(kernel.get());
+        ASSERT_EQ(xell_adapter_scan(), 2);
+    }
+    void TearDown() override
+    {
+        xell_adapter_free();
+        xell_os_install(nullptr);
+    }
+
+    TempRoot root;
+    std::unique_ptr<SimHost> host;
+    std::unique_ptr<EmulatedSys> kernel;
+};
+
+} // namespace
+
+TEST_F(DefaultHost, AdaptersGroupFunctionsByBus)
+{
+    xell_adapter_t *hba = xell_adapter_get_by_idx(1);
+    xell_adapter_t *cna = xell_adapter_get_by_idx(2);
+    ASSERT_NE(hba, nullptr);
+    ASSERT_NE(cna, nullptr);
+    EXPECT_EQ(xell_adapter_get_by_idx(0), nullptr);
+    EXPECT_EQ(xell_adapter_get_by_idx(3), nullptr);
+    EXPECT_STREQ(hba->adapter_hwpath, "0000:05:00.0");
+    EXPECT_STREQ(hba->adapter_type, "HBA");
+    EXPECT_EQ(hba->port_count, 2);
+    EXPECT_EQ(cna->port_count, 2);
+
+    // Each converged port holds its FCoE function at position 0 and its
+    // Ethernet function at position 1.
+    for (int port_id = 0; port_id < 2; port_id++) {
+        xell_port_t *port = xell_adapter_get_port(cna, port_id);
+        ASSERT_NE(port, nullptr);
+        ASSERT_EQ(xell_port_get_ioc_count(port), 2);
+        EXPECT_EQ(xell_port_get_ioc(port, 0)->ioc_type, XEL_IOC_TYPE_FCoE);
+        EXPECT_EQ(xell_port_get_ioc(port, 0)->pcifn_id, port_id);
+        EXPECT_EQ(xell_port_get_ioc(port, 1)->ioc_type, XEL_IOC_TYPE_LL);
+        EXPECT_EQ(xell_port_get_ioc(port, 1)->pcifn_id, port_id + 2);
+        EXPECT_EQ(xell_port_get_ioc(port, 1)->ad_id, 2);
+    }
+    EXPECT_EQ(xell_adapter_get_by_str(hba->serial_num), hba);
+    EXPECT_EQ(xell_adapter_get_by_str("0000:06:00.0"), cna);
+    EXPECT_EQ(xell_adapter_get_by_str("0000:06"), nullptr);
+}
+
+TEST_F(DefaultHost, TargetWordsResolve)
+{
+    struct {
+        const char *word;
+        int ioc_type;
+        int status;
+        const char *pci; // the function resolved to
+    } const cases[] = {
+        {"1/0", IXO_IOC_TYPE_FC, E_CLI_NO_ERROR, "0000:05:00.0"},
+        {"1/1", IXO_IOC_TYPE_FC, E_CLI_NO_ERROR, "0000:05:00.1"},
+        {"10:00:00:7a:3c:05:10:01", IXO_IOC_TYPE_FC, E_CLI_NO_ERROR, "0000:05:00.1"},
+        {"0000:05:00.1", IXO_IOC_TYPE_FC, E_CLI_NO_ERROR, "0000:05:00.1"},
+        {"2/1", IXO_IOC_TYPE_FC, E_CLI_NO_ERROR, "0000:06:00.1"},
+        {"2/1", IXO_IOC_TYPE_ETH, E_CLI_NO_ERROR, "0000:06:00.3"},
+        {"2/0/2", IXO_IOC_TYPE_ETH, E_CLI_NO_ERROR, "0000:06:00.2"},
+        {"2/0/2", IXO_IOC_TYPE_FC, E_CLI_NO_FC_INFO, nullptr},
+        {"1/0", IXO_IOC_TYPE_ETH, E_CLI_NO_ETH_INFO, nullptr},
+        {"1/0/1", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr}, // function 1 is on port 1
+        {"1/5", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr},
+        {"0/0", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr},
+        {"3/0", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr},
+        {"1//0", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr},
+        {"4294967297/0", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr},
+        {"1/4294967296", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr},
+        {"10:00:00:7a:3c:05:10:01", IXO_IOC_TYPE_ETH, E_CLI_INCORRECT_PORT_ID, nullptr},
+        {"10:00:00:7a:3c:05:10:1", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr}, // not a WWN
+        {"", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr},
+        {"nosuchname", IXO_IOC_TYPE_FC, E_CLI_INCORRECT_PORT_ID, nullptr},
+    };
+    for (const auto &c : cases) {
+        xell_t *ioc = nullptr;
+        EXPECT_EQ(ixo_get_port_id(c.word, c.ioc_type, &ioc), c.status) << c.word;
+        if (c.pci != nullptr && ioc != nullptr) {
+            EXPECT_STREQ(ioc->ioc_hwpath, c.pci) << c.word;
+        }
+    }
+}
+
+TEST_F(DefaultHost, StrictFormsAndFirstIoc)
+{
+    xell_t *ioc = nullptr;
+    EXPECT_EQ(ixo_get_port_id_strict("1/0/0", IXO_IOC_TYPE_FC, &ioc), E_CLI_INCORRECT_PORT_ID);
+    EXPECT_EQ(ixo_get_pcifn_id_strict("1/0", IXO_IOC_TYPE_FC, &ioc), E_CLI_INCORRECT_PCIFN_ID);
+    EXPECT_EQ(ixo_get_pcifn_id_strict("1/0/0", IXO_IOC_TYPE_FC, &ioc), E_CLI_NO_ERROR);
+
+    int port = -1;
+    int pcifn = -1;
+    ASSERT_EQ(ixo_get_first_ioc("2/1/3", &ioc, &port, &pcifn, true), E_CLI_NO_ERROR);
+    EXPECT_STREQ(ioc->ioc_hwpath, "0000:06:00.0"); // the first function of port 0
+    EXPECT_EQ(port, 1);
+    EXPECT_EQ(pcifn, 3);
+    EXPECT_EQ(ixo_get_first_ioc("2/1", &ioc, &port, &pcifn, true), E_CLI_INCORRECT_PCIFN_ID);
+    EXPECT_EQ(ixo_get_first_ioc("2/1/3", &ioc, &port, &pcifn, false), E_CLI_INCORRECT_PORT_ID);
+    // A function with no driver loaded is taken by its numbers.
+    ASSERT_EQ(ixo_get_first_ioc("2/1/5", &ioc, &port, &pcifn, true), E_CLI_NO_ERROR);
+    EXPECT_EQ(pcifn, 5);
+}
+
+TEST_F(DefaultHost, AdapterWords)
+{
+    EXPECT_EQ(ixo_get_adapter_id("1"), xell_adapter_get_by_idx(1));
+    EXPECT_EQ(ixo_get_adapter_id("2"), xell_adapter_get_by_idx(2));
+    EXPECT_EQ(ixo_get_adapter_id("3"), nullptr);
+    EXPECT_EQ(ixo_get_adapter_id("0"), nullptr);
+    EXPECT_EQ(ixo_get_adapter_id("1x"), nullptr);
+    EXPECT_EQ(ixo_get_adapter_id("18446744073709551617"), nullptr);
+    EXPECT_EQ(ixo_get_adapter_id("0000:06:00.0"), xell_adapter_get_by_idx(2));
+}
