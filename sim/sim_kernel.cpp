@@ -32,6 +32,22 @@ int trailing_number(const std::string &text, size_t from)
     return *end == '\0' && value >= 0 ? static_cast<int>(value) : -1;
 }
 
+// What a network request carries: the record the code names and, for a
+// record whose buffer (bufsz at 8, buf_ptr at 16) lies right behind it, that
+// buffer too, which the driver fills as it would through buf_ptr.
+std::span<uint8_t> kwo_transfer(uint32_t cmd, void *arg)
+{
+    auto *record = static_cast<uint8_t *>(arg);
+    size_t size = xel_cmd_size(cmd);
+    if (size >= sizeof(xel_ioctl_buf_t)) {
+        xel_ioctl_buf_t header;
+        std::memcpy(&header, record, sizeof header);
+        if (header.buf_ptr == reinterpret_cast<uintptr_t>(record + size))
+            size += header.bufsz;
+    }
+    return {record, size};
+}
+
 } // namespace
 
 EmulatedSys::EmulatedSys(SimHost &host) : RootedSys(host.root()), host_(host)
@@ -266,8 +282,7 @@ int EmulatedSys::kwo_request(unsigned long request, void *arg)
         errno = ENOTTY;
         return -1;
     }
-    std::span<uint8_t> record(static_cast<uint8_t *>(arg), xel_cmd_size(cmd));
-    int err = host_.driver_request({"kwo", -1, cmd, record});
+    int err = host_.driver_request({"kwo", -1, cmd, kwo_transfer(cmd, arg)});
     if (err != 0) {
         errno = err;
         return -1;

@@ -5,11 +5,13 @@
 #include "xel_bsg.h"
 #include "xell_adapter.h"
 #include "xell_discovery.h"
+#include "xell_stats.h"
 #include "xell_transport.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -175,4 +177,23 @@ TEST_F(EmulatedKernel, UnloadedDriverMeansNoDriver)
     EXPECT_EQ(xell_get_last_error(), XEL_STATUS_NO_DRIVER);
     EXPECT_EQ(xell_ioc_get_num(), 4);
     xell_set_last_error(XEL_STATUS_OK);
+}
+
+// Firmware statistics travel behind their request record on both paths;
+// the network driver fills them through the record's buffer pointer.
+TEST_F(EmulatedKernel, FirmwareStatisticsOnBothPaths)
+{
+    ASSERT_EQ(xell_adapter_scan(), 2);
+    xell_port_t *port = xell_adapter_get_port(xell_adapter_get_by_idx(2), 0);
+    for (int position = 0; position < 2; position++) {
+        xell_t *ioc = xell_port_get_ioc(port, position);
+        ASSERT_EQ(xell_ioc_disable(ioc), XEL_STATUS_OK);
+        ASSERT_EQ(xell_ioc_enable(ioc), XEL_STATUS_OK);
+        const xell_stats_t *desc = nullptr;
+        xel_fw_stats_t stats{};
+        ASSERT_EQ(xell_ioc_get_fwstats(ioc, &desc, &stats), XEL_STATUS_OK) << position;
+        EXPECT_EQ(desc, &xell_xel_fw_stats);
+        const auto *bytes = reinterpret_cast<const uint8_t *>(&stats);
+        EXPECT_NE(std::count(bytes, bytes + sizeof stats, 0), static_cast<long>(sizeof stats)) << position;
+    }
 }

@@ -3,12 +3,14 @@
 #include "xel_ioctl.h"
 #include "xell_config.h"
 #include "xell_discovery.h"
+#include "xell_stats.h"
 #include "xell_sys.h"
 #include "xell_transport.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -254,6 +256,37 @@ mac_t xell_ioc_get_current_mac(xell_t *ioc)
         request.ioc_info.status == XEL_STATUS_OK)
         ioc->current_mac = request.ioc_info.current_mac;
     return ioc->current_mac;
+}
+
+xel_status_t xell_ioc_get_stats(xell_t *ioc, const xell_stats_t **desc, xel_ioc_stats_t *stats)
+{
+    xel_ioctl_ioc_stats_t record{};
+    xel_status_t status = xell_ioc_request(ioc, XEL_CMD_IOC_GET_STATS, &record);
+    if (status == XEL_STATUS_OK) {
+        *stats = record.stats;
+        *desc = &xell_xel_ioc_drv_stats;
+    }
+    return status;
+}
+
+// The statistics travel right behind their 24-byte request record.
+xel_status_t xell_ioc_get_fwstats(xell_t *ioc, const xell_stats_t **desc, xel_fw_stats_t *stats)
+{
+    std::vector<uint8_t> buffer(XEL_FW_STATS_XFER);
+    xel_ioctl_buf_t record{};
+    record.xeld_num = static_cast<uint16_t>(ioc->instance);
+    record.bufsz = XEL_FW_STATS_SIZE;
+    record.buf_ptr = reinterpret_cast<uintptr_t>(buffer.data() + sizeof record);
+    std::memcpy(buffer.data(), &record, sizeof record);
+    xel_status_t status = xell_ioctl(ioc, XEL_CMD_IOC_GET_FWSTATS, buffer.data(), 0, 0, XEL_FW_STATS_XFER);
+    if (status != XEL_STATUS_OK)
+        return status;
+    std::memcpy(&record, buffer.data(), sizeof record);
+    if (record.status == XEL_STATUS_OK) {
+        std::memcpy(stats, buffer.data() + sizeof record, sizeof *stats);
+        *desc = &xell_xel_fw_stats;
+    }
+    return static_cast<xel_status_t>(record.status);
 }
 
 xel_status_t xell_ioc_reset_stats(xell_t *ioc)

@@ -38,6 +38,9 @@ struct xell_t {
 struct xel_ioctl_ioc_info_t;
 struct xel_ioc_attr_t;
 struct xel_iocfc_attr_t;
+struct xel_ioc_stats_t;
+struct xel_fw_stats_t;
+struct xell_stats_t;
 
 // Accessors: no driver request.
 wwn_t xell_ioc_get_pwwn(const xell_t *ioc);
@@ -72,6 +75,9 @@ bool xell_get_pcifn_from_hwpath(const char *path, int *id);
 xel_status_t xell_ioc_get_attr(xell_t *ioc, xel_ioc_attr_t *attr);
 xel_status_t xell_ioc_get_info(xell_t *ioc, xel_ioctl_ioc_info_t *info);
 mac_t xell_ioc_get_current_mac(xell_t *ioc);
+// Statistics records and the descriptor tables that print them.
+xel_status_t xell_ioc_get_stats(xell_t *ioc, const xell_stats_t **desc, xel_ioc_stats_t *stats);
+xel_status_t xell_ioc_get_fwstats(xell_t *ioc, const xell_stats_t **desc, xel_fw_stats_t *stats);
 xel_status_t xell_ioc_reset_stats(xell_t *ioc);
 xel_status_t xell_ioc_reset_fwstats(xell_t *ioc);
 xel_status_t xell_ioc_enable(xell_t *ioc);
