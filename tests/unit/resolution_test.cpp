@@ -138,3 +138,82 @@ TEST_F(DefaultHost, AdapterWords)
     EXPECT_EQ(ixo_get_adapter_id("18446744073709551617"), nullptr);
     EXPECT_EQ(ixo_get_adapter_id("0000:06:00.0"), xell_adapter_get_by_idx(2));
 }
+
+namespace {
+
+// Three adapters: an HBA whose second function is not bound to a SCSI
+// host, a converged adapter and a NIC whose functions only the network
+// driver claims.
+constexpr const char *three_adapters = R"({
+  "adapters": [
+    {"serial": "TSF00000011", "name": "lab-hba", "nports": 2, "functions": [
+      {"pci": "0000:11:00.0", "type": "fc", "port": 0},
+      {"pci": "0000:11:00.1", "type": "fc", "port": 1, "bound": false}]},
+    {"serial": "TSC00000012", "functions": [
+      {"pci": "0000:12:00.0", "type": "fcoe", "port": 0},
+      {"pci": "0000:12:00.1", "type": "eth", "port": 0}]},
+    {"serial": "TSN00000013", "functions": [
+      {"pci": "0000:13:00.0", "type": "eth", "port": 0},
+      {"pci": "0000:13:00.1", "type": "eth", "port": 1}]}
+  ]
+})";
+
+class ThreeAdapters : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string error;
+        sim_topology topology;
+        ASSERT_TRUE(sim_parse_topology(three_adapters, &topology, &error)) << error;
+        ASSERT_TRUE(sim_create_host_from(root.path(), topology, &error)) << error;
+        host = std::make_unique<SimHost>(root.path());
+        kernel = std::make_unique<EmulatedSys>(*host);
+        xell_os_install(kernel.get());
+        ASSERT_EQ(xell_adapter_scan(), 3);
+    }
+    void TearDown() override
+    {
+        xell_adapter_free();
+        xell_os_install(nullptr);
+    }
+
+    TempRoot root;
+    std::unique_ptr<SimHost> host;
+    std::unique_ptr<EmulatedSys> kernel;
+};
+
+} // namespace
+
+TEST_F(ThreeAdapters, NumberedInDiscoveryOrderWithTheirKinds)
+{
+    const char *expected[][3] = {{"0000:11:00.0", "HBA", "TSF00000011"},
+                                 {"0000:12:00.0", "CNA", "TSC00000012"},
+                                 {"0000:13:00.0", "NIC", "TSN00000013"}};
+    for (int id = 1; id <= 3; id++) {
+        xell_adapter_t *adapter = xell_adapter_get_by_idx(id);
+        ASSERT_NE(adapter, nullptr);
+        EXPECT_STREQ(adapter->adapter_hwpath, expected[id - 1][0]);
+        EXPECT_STREQ(adapter->adapter_type, expected[id - 1][1]);
+        EXPECT_EQ(xell_adapter_get_by_str(expected[id - 1][2]), adapter);
+    }
+    EXPECT_EQ(xell_adapter_get_by_str("lab-hba"), xell_adapter_get_by_idx(1));
+    // The unbound function gave port 1 no IOC.
+    EXPECT_EQ(xell_adapter_get_port_count(1), 1);
+    EXPECT_EQ(xell_adapter_get_port(xell_adapter_get_by_idx(1), 1), nullptr);
+}
+
+TEST_F(ThreeAdapters, FunctionWithoutDriverIsNamedByItsNumbers)
+{
+    xell_t *ioc = nullptr;
+    EXPECT_EQ(ixo_get_port_id("1/1", IXO_IOC_TYPE_FC, &ioc), E_CLI_INCORRECT_PORT_ID);
+    int port = -1;
+    int pcifn = -1;
+    ASSERT_EQ(ixo_get_first_ioc("1/1/1", &ioc, &port, &pcifn, true), E_CLI_NO_ERROR);
+    EXPECT_STREQ(ioc->ioc_hwpath, "0000:11:00.0");
+    EXPECT_EQ(port, 1);
+    EXPECT_EQ(pcifn, 1);
+    EXPECT_EQ(ixo_get_port_id("3/1", IXO_IOC_TYPE_ETH, &ioc), E_CLI_NO_ERROR);
+    EXPECT_STREQ(ioc->ioc_hwpath, "0000:13:00.1");
+    EXPECT_EQ(ixo_get_port_id("3/1", IXO_IOC_TYPE_FC, &ioc), E_CLI_NO_FC_INFO);
+    EXPECT_EQ(ixo_get_adapter_id("lab-hba"), xell_adapter_get_by_idx(1));
+}
