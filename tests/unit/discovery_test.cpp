@@ -1,0 +1,133 @@
+#include "sim_rooted_sys.h"
+#include "temp_root.h"
+#include "xell_discovery.h"
+#include "xell_transport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// Plain files under a temporary root, with mount requests counted.
+class FileHost : public ::testing::Test {
+protected:
+    class CountingSys : public RootedSys {
+    public:
+        using RootedSys::RootedSys;
+        int mounts = 0;
+        int mount(const char *, const char *target, const char *fstype, unsigned long, const void *) override
+        {
+            mounts += std::string(target) == "/sys/kernel/debug" && std::string(fstype) == "debugfs";
+            return 0;
+        }
+    };
+
+    void SetUp() override { xell_os_install(&sys); }
+    void TearDown() override
+    {
+        xell_ioc_free();
+        xell_os_install(nullptr);
+    }
+    void write(const std::string &relative, const std::string &text)
+    {
+        std::filesystem::path file = root.path() + relative;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file) << text;
+    }
+    std::string read(const std::string &relative)
+    {
+        std::ifstream in(root.path() + relative);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+
+    TempRoot root;
+    CountingSys sys{root.path()};
+};
+
+} // namespace
+
+TEST_F(FileHost, DebugfsIsMountedOnlyWhenItIsNotThere)
+{
+    xell_ioc_scan(); // no driver directories: nothing found
+    EXPECT_EQ(sys.mounts, 2); // once for each kind of function
+    write("/proc/mounts", "sysfs /sys sysfs rw 0 0\ndebugfs /sys/kernel/debug debugfs rw 0 0\n");
+    xell_ioc_scan();
+    EXPECT_EQ(sys.mounts, 2);
+}
+
+TEST_F(FileHost, StorageFunctionsNeedANumberedHostEntry)
+{
+    root.mkdir("/sys/bus/pci/drivers/xel/0000:05:00.0/host");
+    root.mkdir("/sys/bus/pci/drivers/xel/0000:05:00.0/hostx");
+    root.mkdir("/sys/bus/pci/drivers/xel/0000:05:00.1/scsi_host");
+    root.mkdir("/sys/bus/pci/drivers/xel/module");
+    // Neither function has a usable host entry, so no request goes out and
+    // nothing is found; no node is needed.
+    EXPECT_EQ(xell_ioc_scan(), 0);
+}
+
+TEST_F(FileHost, OsNameOfAScsiAddress)
+{
+    root.mkdir("/sys/class/scsi_device/2:0:1:0/device/block:sdc");
+    root.mkdir("/sys/class/scsi_device/2:0:1:1/device/block/sdd");
+    root.mkdir("/sys/class/scsi_device/2:0:1:2/device/tape/st0");
+    root.mkdir("/sys/class/scsi_device/2:0:1:3/device/other");
+    std::filesystem::create_directories(root.path() + "/sys/class/scsi_device/2:0:1:4/device");
+    std::filesystem::create_directory_symlink("../../../block/sde",
+                                              root.path() + "/sys/class/scsi_device/2:0:1:4/device/block");
+    struct {
+        uint32_t lun;
+        xel_status_t status;
+        const char *node;
+    } const cases[] = {{0, XEL_STATUS_OK, "/dev/sdc"}, {1, XEL_STATUS_OK, "/dev/sdd"}, {2, XEL_STATUS_OK, "/dev/st0"},
+                       {3, XEL_STATUS_FAILED, ""},     {4, XEL_STATUS_OK, "/dev/sde"}, {9, XEL_STATUS_FAILED, ""}};
+    for (const auto &c : cases) {
+        char node[256] = {};
+        char *buf = node;
+        uint32_t ndev = 0;
+        EXPECT_EQ(xell_get_osname(2, 0, 1, c.lun, &buf, &ndev), c.status) << c.lun;
+        EXPECT_STREQ(node, c.node) << c.lun;
+        EXPECT_EQ(ndev, c.status == XEL_STATUS_OK ? 1u : 0u) << c.lun;
+    }
+}
+
+// Virtual ports go through the FC transport's files of the SCSI host.
+TEST_F(FileHost, VirtualPortCreateFindsOnlyEntriesThatExist)
+{
+    xell_t ioc;
+    ioc.ioc_type = XEL_IOC_TYPE_FC;
+    ioc.host = 5;
+    ioc.nwwn = 0x1111111111111111ULL;
+    write("/sys/class/fc_host/host5/npiv_vports_inuse", "2\n");
+    write("/sys/class/fc_host/host5/max_npiv_vports", "255\n");
+    write("/sys/class/fc_host/host5/vport_create", "");
+    write("/sys/class/fc_vports/vport-5:0-0/port_name", "0x2000000000000001\n");
+    write("/sys/class/fc_vports/vport-5:0-7/port_name", "0x2000000000000002\n");
+    write("/sys/class/fc_vports/vport-5:0-7/symbolic_name", "");
+    write("/sys/class/fc_vports/vport-6:0-1/port_name", "0x2000000000000002\n");
+
+    xel_ioctl_vport_create_t record{};
+    const uint8_t pwwn[8] = {0x20, 0, 0, 0, 0, 0, 0, 0x02};
+    std::memcpy(&record.port_cfg.pwwn, pwwn, 8);
+    std::strcpy(record.port_cfg.sym_name, "vp-b");
+    ASSERT_EQ(xell_ioctl(&ioc, XEL_CMD_VPORT_CREATE, &record, 0, 0, sizeof record), XEL_STATUS_OK);
+    EXPECT_EQ(record.status, XEL_STATUS_OK);
+    EXPECT_EQ(read("/sys/class/fc_host/host5/vport_create"), "2000000000000002:1111111111111111");
+    EXPECT_EQ(read("/sys/class/fc_vports/vport-5:0-7/symbolic_name"), "vp-b");
+
+    // No entry of this host holds the new port name.
+    record.port_cfg.pwwn = 0;
+    ASSERT_EQ(xell_ioctl(&ioc, XEL_CMD_VPORT_CREATE, &record, 0, 0, sizeof record), XEL_STATUS_OK);
+    EXPECT_EQ(record.status, XEL_STATUS_FAILED);
+
+    // All in use: nothing is written.
+    write("/sys/class/fc_host/host5/npiv_vports_inuse", "255\n");
+    write("/sys/class/fc_host/host5/vport_create", "");
+    ASSERT_EQ(xell_ioctl(&ioc, XEL_CMD_VPORT_CREATE, &record, 0, 0, sizeof record), XEL_STATUS_OK);
+    EXPECT_EQ(record.status, XEL_STATUS_VPORT_MAX);
+    EXPECT_EQ(read("/sys/class/fc_host/host5/vport_create"), "");
+}
