@@ -49,8 +49,8 @@ std::string load_and_render(const std::string &root, const char *data, size_t si
 }
 
 // Every line ends in a newline, fits one read of the loader (510 characters
-// and the newline) and holds no control byte but tabs, which only carried
-// driver tunable lines hold.
+// and the newline) and holds no control byte but tabs, which only lines
+// carried over as read hold.
 void check_well_formed(const std::string &text)
 {
     size_t start = 0;

@@ -284,18 +284,24 @@ TEST_F(ConfigTest, ConcurrentProcessesLoseNoUpdate)
     }
 }
 
-TEST_F(ConfigTest, DriverTunablesSurviveEveryWriteBack)
+TEST_F(ConfigTest, CarriedLinesSurviveEveryWriteBack)
 {
-    write_file(one_fc + "num-ios = 512\nrport-del-timeout = 90;\n");
+    const std::vector<std::string> carried = {"num-ios = 512", "rport-del-timeout = 90;", "power = on",
+                                              "adapter-SN1-power = \"save1\";", "kwo0-port-mtu = 9000;"};
+    std::string text = one_fc;
+    for (const std::string &line : carried)
+        text += line + "\n";
+    write_file(text);
     xell_t fc = fc_ioc(1);
     for (int speed : {2, 4, 8}) {
         ASSERT_EQ(load(), XEL_STATUS_OK);
+        EXPECT_EQ(xell_config_ioc_get(0)->mtu, 9000);
         xell_config_speed(&fc, speed);
         ASSERT_EQ(sync(), XEL_STATUS_OK);
     }
     std::vector<std::string> lines = body_lines(read_file());
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "num-ios = 512"), 1);
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), "rport-del-timeout = 90;"), 1);
+    for (const std::string &line : carried)
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 1) << line;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "xel0-port-speed = 8;"), 1);
 }
 

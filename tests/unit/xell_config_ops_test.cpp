@@ -229,6 +229,8 @@ TEST_F(ConfigTest, VirtualPortsAreAddedUpdatedAndDeleted)
 // What the entry points store, the file gives back.
 TEST_F(ConfigTest, AWrittenFileLoadsBackToTheSameTables)
 {
+    // Lines that have no entry point are carried over and load back alike.
+    write_file("power = on\nadapter-SN1-power = \"save1\";\nkwo1-port-mtu = 9000;\n");
     ASSERT_EQ(load(), XEL_STATUS_OK);
     xell_config_ad_add("SN1");
     xell_config_ad_name("SN1", "lab one");
@@ -265,14 +267,18 @@ TEST_F(ConfigTest, AWrittenFileLoadsBackToTheSameTables)
     std::vector<xell_ioc_config_t> ioc;
     for (int i = 0; i < XELL_CONFIG_MAX_RECORDS; i++)
         ioc.push_back(*xell_config_ioc_get(i));
-    xell_ad_config_t ad = *xell_config_ad_get(0);
+    std::vector<xell_ad_config_t> ad;
+    for (int i = 0; i < XELL_CONFIG_MAX_RECORDS; i++)
+        ad.push_back(*xell_config_ad_get(i));
     ASSERT_EQ(sync(), XEL_STATUS_OK);
 
     ASSERT_EQ(load(), XEL_STATUS_OK);
     EXPECT_EQ(xell_config_text(), read_file());
-    for (int i = 0; i < XELL_CONFIG_MAX_RECORDS; i++)
+    EXPECT_EQ(xell_config_ioc_get(1)->mtu, 9000);
+    for (int i = 0; i < XELL_CONFIG_MAX_RECORDS; i++) {
         EXPECT_TRUE(*xell_config_ioc_get(i) == ioc[static_cast<size_t>(i)]) << "record " << i;
-    EXPECT_TRUE(*xell_config_ad_get(0) == ad);
+        EXPECT_TRUE(*xell_config_ad_get(i) == ad[static_cast<size_t>(i)]) << "adapter record " << i;
+    }
 }
 
 } // namespace

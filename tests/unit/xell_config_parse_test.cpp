@@ -30,10 +30,11 @@ const ParseCase parse_cases[] = {
     {"FC key on an Ethernet line is ignored", "kwo0-port-speed = 8;\n", {}},
     {"FC and Ethernet parts share record 0",
      wwn1 + "kwo0-port-mac = \"00:05:1e:00:00:01\";\nkwo0-port-name = \"eth0\";\nkwo0-port-mtu = 9000;\n",
-     {"xel0-port-wwn = \"" + W1 + "\";", "kwo0-port-mac = \"00:05:1e:00:00:01\";", "kwo0-port-name = \"eth0\";"}},
+     {"xel0-port-wwn = \"" + W1 + "\";", "kwo0-port-mac = \"00:05:1e:00:00:01\";", "kwo0-port-name = \"eth0\";",
+      "kwo0-port-mtu = 9000;"}},
     {"every adapter line takes a record of its own",
      "adapter-SN1-name = \"a\";\nadapter-SN1-trunk = \"TRUE\";\nadapter-SN2-power = \"x\";\npower = 1;\n",
-     {"adapter-SN1-name = \"a\";", "adapter-SN1-trunk = \"TRUE\";"}},
+     {"adapter-SN1-name = \"a\";", "adapter-SN1-trunk = \"TRUE\";", "adapter-SN2-power = \"x\";", "power = 1;"}},
     // Line length: pieces of 511 characters, the newline with its piece.
     {"511 characters end a piece", "#" + std::string(510, 'x') + "xel0-port-speed = 8;\n", {"xel0-port-speed = 8;"}},
     {"the piece boundary cuts the key", "#" + std::string(509, 'x') + "xel0-port-speed = 8;\n", {}},
@@ -90,6 +91,13 @@ const ParseCase parse_cases[] = {
     {"driver tunables are carried unchanged",
      "num-ios = 512\nmsix-disable\t= 1;\r\nxel0-num-ios = 5;\nnum-tms = \x01\n",
      {"num-ios = 512", "msix-disable\t= 1;"}},
+    // So do power and Ethernet MTU lines, after the tunables; a power key
+    // that also names the adapter is written through its record only.
+    {"power and Ethernet MTU lines are carried unchanged",
+     "kwo3-port-mtu\t= 9000;\r\npower = on\nnum-ios = 512\nadapter-SN1-power = save1;\nkwo130-port-mtu = 1500;\n"
+     "xel0-port-mtu = 9000;\npower = \x01\nadapter-SN2-name-power = \"b\";\npowersave = 1;\n",
+     {"adapter-SN2-name = \"b\";", "num-ios = 512", "kwo3-port-mtu\t= 9000;", "power = on",
+      "adapter-SN1-power = save1;", "kwo130-port-mtu = 1500;"}},
 };
 
 TEST_F(ConfigTest, ParsesAndWritesBackEachKindOfLine)
@@ -199,6 +207,13 @@ xel1-latency = 10;
 #
 num-ios = 512
 msix-disable = 1;
+
+#
+# Power and Ethernet port MTU
+#
+power = "on";
+adapter-SN0000001-power = "save1";
+kwo0-port-mtu = 9000;
 )";
 
 TEST_F(ConfigTest, WritesTheExactLayout)
@@ -211,6 +226,7 @@ TEST_F(ConfigTest, WritesTheExactLayout)
     const xell_ioc_config_t *r1 = xell_config_ioc_get(1);
     EXPECT_STREQ(r0->pwwn, "20:00:00:00:00:00:00:01");
     EXPECT_STREQ(r0->mac, "00:05:1e:00:00:01");
+    EXPECT_EQ(r0->mtu, 9000);
     EXPECT_EQ(r0->maxfrsz, 2048);
     EXPECT_EQ(r1->maxfrsz, 2048);
     EXPECT_EQ(r0->topology, 5);
@@ -228,6 +244,7 @@ TEST_F(ConfigTest, WritesTheExactLayout)
     EXPECT_STREQ(xell_config_ad_get(0)->id, "SN0000001");
     EXPECT_STREQ(xell_config_ad_get(0)->name, "lab-a");
     EXPECT_EQ(xell_config_ad_lookup("SN0000002"), 1);
+    EXPECT_STREQ(xell_config_ad_get(2)->id, "SN0000001");
     EXPECT_EQ(xell_config_ioc_lookup(test_wwn(2)), 1);
     EXPECT_EQ(xell_config_ethioc_lookup(eth_ioc(1).mac), 0);
 }

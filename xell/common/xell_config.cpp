@@ -91,6 +91,20 @@ std::span<char> ioc_text_field(int setting, xell_ioc_config_t &rec)
     }
 }
 
+// Keeps a line the write-back copies as it was read.
+void carry_line(std::vector<std::string> &lines, std::string_view line)
+{
+    while (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    // Tabs separate words harmlessly; any other control byte, or a line too
+    // long to read back whole, is not carried.
+    bool clean = std::none_of(line.begin(), line.end(), [](char c) {
+        return c != '\t' && xell_cfg_has_control(std::string_view(&c, 1));
+    });
+    if (clean && line.size() <= 510)
+        lines.emplace_back(line);
+}
+
 // Stores an adapter setting (0, 1 or 3).
 xel_status_t set_ad_data(int type, xell_ad_config_t &rec, std::string_view value)
 {
@@ -118,16 +132,20 @@ xel_status_t set_ad_data(int type, xell_ad_config_t &rec, std::string_view value
 
 void parse_adapter_line(std::string_view line, std::string_view value)
 {
-    if (ad_line_count >= XELL_CONFIG_MAX_RECORDS)
-        return;
     size_t dash1 = line.find('-');
     size_t dash2 = line.find('-', dash1 + 1);
-    std::string serial(xell_config_filter_space(line.substr(dash1 + 1, dash2 - (dash1 + 1))).substr(0, 11));
     std::string_view key;
     if (dash2 != std::string_view::npos) {
         size_t eq = line.find('=', dash2 + 1);
         key = xell_config_filter_space(line.substr(dash2 + 1, eq - (dash2 + 1)));
     }
+    // A power line is carried over; one whose key also holds "name" or
+    // "trunk" is written back through its record and would come back twice.
+    if (contains(key, "power") && !contains(key, "name") && !contains(key, "trunk"))
+        carry_line(xell_cfg().kept_lines, line);
+    if (ad_line_count >= XELL_CONFIG_MAX_RECORDS)
+        return;
+    std::string serial(xell_config_filter_space(line.substr(dash1 + 1, dash2 - (dash1 + 1))).substr(0, 11));
     int idx = ad_line_count;
     if (xell_config_set_data(XELL_CFG_AD_ID, idx, serial.c_str()) != XEL_STATUS_OK)
         return;
@@ -142,13 +160,17 @@ void parse_adapter_line(std::string_view line, std::string_view value)
 void parse_record_line(std::string_view line, std::string_view value, unsigned scope)
 {
     size_t dash = line.find('-');
-    int n = xell_config_get_num(xell_config_filter_space(line.substr(0, dash)));
-    if (n < 0 || n >= XELL_CONFIG_MAX_RECORDS)
-        return;
     size_t eq = line.find('=', dash + 1);
     if (eq == std::string_view::npos)
         return;
     std::string_view key = xell_config_filter_space(line.substr(dash + 1, eq - (dash + 1)));
+    // The write-back has no "port-mtu" line of its own; the line is carried
+    // over, whatever record it names.
+    if (scope == XELL_CFG_SCOPE_E && key == xell_cfg_settings[XELL_CFG_MTU].key)
+        carry_line(xell_cfg().kept_lines, line);
+    int n = xell_config_get_num(xell_config_filter_space(line.substr(0, dash)));
+    if (n < 0 || n >= XELL_CONFIG_MAX_RECORDS)
+        return;
     if (scope == XELL_CFG_SCOPE_F && contains(key, "vport")) {
         xell_config_set_vportdata(n, value);
         return;
@@ -162,24 +184,15 @@ void parse_record_line(std::string_view line, std::string_view value, unsigned s
     }
 }
 
-void carry_tunable(std::string_view line)
-{
-    while (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    // Tabs separate words harmlessly; any other control byte, or a line too
-    // long to read back whole, is not carried.
-    bool clean = std::none_of(line.begin(), line.end(), [](char c) {
-        return c != '\t' && xell_cfg_has_control(std::string_view(&c, 1));
-    });
-    if (clean && line.size() <= 510)
-        xell_cfg().tunables.emplace_back(line);
-}
-
 void parse_global_line(std::string_view line, std::string_view value)
 {
     std::string_view key = xell_config_filter_space(line.substr(0, line.find('=')));
     if (std::find(std::begin(driver_tunables), std::end(driver_tunables), key) != std::end(driver_tunables)) {
-        carry_tunable(line);
+        carry_line(xell_cfg().tunables, line);
+        return;
+    }
+    if (key == xell_cfg_settings[XELL_CFG_AD_POWER].key) {
+        carry_line(xell_cfg().kept_lines, line);
         return;
     }
     for (int s = XELL_CFG_SPEED; s < XELL_CFG_NUM_SETTINGS; s++) {

@@ -17,6 +17,10 @@ struct xell_config_tables {
     xell_config_flags_t config_all = {};
     // Driver tunable lines, as read, carried over by the write-back.
     std::vector<std::string> tunables;
+    // "power" lines (global and adapter) and Ethernet "port-mtu" lines, as
+    // read: the write-back has no form of its own for them and carries them
+    // over after the tunables.
+    std::vector<std::string> kept_lines;
 
     bool operator==(const xell_config_tables &) const = default;
 };

@@ -159,6 +159,18 @@ void append_adapter_lines(std::string &out, int setting, const char *(*value)(co
     }
 }
 
+// A section of lines carried over as read; nothing when there are none.
+void append_carried(std::string &out, const char *heading, const std::vector<std::string> &lines)
+{
+    if (lines.empty())
+        return;
+    out += heading;
+    for (const std::string &line : lines) {
+        out += line;
+        out += '\n';
+    }
+}
+
 // Layout items 1 to 3.
 void xell_config_ad_update(std::string &out)
 {
@@ -173,7 +185,8 @@ void xell_config_ad_update(std::string &out)
                          [](const xell_ad_config_t &rec) -> const char * { return rec.ad_trunk ? "TRUE" : "FALSE"; });
 }
 
-// Layout items 4 to 14, then the driver tunables carried over.
+// Layout items 4 to 14, then the lines carried over: the driver tunables,
+// then the power and port MTU lines.
 void xell_config_ioc_update(std::string &out)
 {
     out += "\n#\n# Persistent naming of port\n#\n";
@@ -213,15 +226,9 @@ void xell_config_ioc_update(std::string &out)
     out += "\n#\n# IOC intr configuration\n#\n";
     append_settings(out, "xel", {XELL_CFG_COALESCE, XELL_CFG_DELAY, XELL_CFG_LATENCY});
 
-    // The driver reads these at load time; they pass through unchanged.
-    const std::vector<std::string> &tunables = xell_cfg().tunables;
-    if (!tunables.empty()) {
-        out += "\n#\n# Driver tunables\n#\n";
-        for (const std::string &line : tunables) {
-            out += line;
-            out += '\n';
-        }
-    }
+    // The driver reads the tunables at load time; they pass through unchanged.
+    append_carried(out, "\n#\n# Driver tunables\n#\n", xell_cfg().tunables);
+    append_carried(out, "\n#\n# Power and Ethernet port MTU\n#\n", xell_cfg().kept_lines);
 }
 
 bool write_all(int fd, const std::string &text)
