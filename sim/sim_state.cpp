@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -241,6 +242,65 @@ void set_error(std::string *error, const std::string &text)
         *error = text;
 }
 
+// The state as last read or written by this process, and the generation
+// it had then. Every save writes a new generation first, so a cached state
+// is used only while no process has saved since; parsing the whole host
+// for every request would make a command's cost grow with the host's
+// size times its number of requests. Guarded by the host lock.
+struct cached_state {
+    std::string dir;
+    std::string generation;
+    sim_host_state state;
+};
+cached_state state_cache;
+
+std::string read_generation(const std::string &dir)
+{
+    std::string text;
+    return read_file(dir + "/generation", &text) ? text : std::string();
+}
+
+std::string new_generation()
+{
+    static unsigned long counter = 0;
+    auto now = std::chrono::steady_clock::now().time_since_epoch().count();
+    return std::to_string(::getpid()) + ":" + std::to_string(++counter) + ":" + std::to_string(now);
+}
+
+bool load_state(const std::string &dir, sim_host_state *state, std::string *error)
+{
+    std::string generation = read_generation(dir);
+    if (!generation.empty() && state_cache.dir == dir && state_cache.generation == generation) {
+        *state = state_cache.state;
+        return true;
+    }
+    std::string text;
+    if (!read_file(dir + "/host.json", &text)) {
+        bool missing = !fs::exists(dir + "/host.json");
+        set_error(error, missing ? "no emulated host under " + dir : dir + ": cannot lock or read the host state");
+        return false;
+    }
+    try {
+        *state = state_from_json(json::parse(text));
+    } catch (const std::exception &e) {
+        set_error(error, dir + "/host.json: damaged: " + e.what());
+        return false;
+    }
+    state_cache = {dir, generation, *state};
+    return true;
+}
+
+bool save_state(const std::string &dir, const sim_host_state &state)
+{
+    std::string generation = new_generation();
+    state_cache = {};
+    if (!write_file(dir + "/generation", generation) ||
+        !write_file(dir + "/host.json", state_to_json(state).dump(1) + "\n"))
+        return false;
+    state_cache = {dir, generation, state};
+    return true;
+}
+
 // Empties dir but for the names kept.
 bool empty_dir(const fs::path &dir, const std::vector<std::string> &keep, std::string *error)
 {
@@ -289,21 +349,15 @@ int sim_store::transact(const std::function<void(session &)> &fn, std::string *e
         return ENOENT;
     }
     host_lock lock(dir);
-    std::string text;
-    if (!lock.held() || !read_file(dir + "/host.json", &text)) {
-        bool missing = lock.held() && !fs::exists(dir + "/host.json");
-        set_error(error, missing ? "no emulated host under " + root_ : dir + ": cannot lock or read the host state");
-        return missing ? ENOENT : EIO;
-    }
-    session s;
-    try {
-        s.state = state_from_json(json::parse(text));
-    } catch (const std::exception &e) {
-        set_error(error, dir + "/host.json: damaged: " + e.what());
+    if (!lock.held()) {
+        set_error(error, dir + ": cannot take the host lock");
         return EIO;
     }
+    session s;
+    if (!load_state(dir, &s.state, error))
+        return fs::exists(dir + "/host.json") ? EIO : ENOENT;
     fn(s);
-    bool saved = !s.changed || write_file(dir + "/host.json", state_to_json(s.state).dump(1) + "\n");
+    bool saved = !s.changed || save_state(dir, s.state);
     if (!saved || !append_lines(dir + "/requests.log", s.log)) {
         set_error(error, dir + ": cannot write the host state");
         return EIO;
@@ -327,7 +381,7 @@ bool sim_store::recreate(const std::function<bool(std::string *)> &build_tree, c
     // The lock file stays: another process may be waiting on it.
     if (!empty_dir(root_, {".xelsim"}, error) || !empty_dir(dir, {"lock"}, error) || !build_tree(error))
         return false;
-    if (!write_file(dir + "/host.json", state_to_json(state).dump(1) + "\n") || !write_file(dir + "/requests.log", "")) {
+    if (!save_state(dir, state) || !write_file(dir + "/requests.log", "")) {
         set_error(error, dir + ": cannot write the host state");
         return false;
     }
