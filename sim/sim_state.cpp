@@ -286,6 +286,12 @@ bool load_state(const std::string &dir, sim_host_state *state, std::string *erro
         set_error(error, dir + "/host.json: damaged: " + e.what());
         return false;
     }
+    // A host laid out before generations were kept gets its first one now.
+    if (generation.empty()) {
+        generation = new_generation();
+        if (!write_file(dir + "/generation", generation))
+            return true;
+    }
     state_cache = {dir, generation, *state};
     return true;
 }
