@@ -485,7 +485,10 @@ std::string hex16(uint16_t value)
 json function_to_json(const sim_function &fn)
 {
     static const char *type_names[] = {"", "fc", "fcoe", "eth"};
-    json obj = {{"pci", fn.pci}, {"type", type_names[fn.ioc_type]}, {"port", fn.port}};
+    // A type without a name is written as its number, which reads back as an error.
+    std::string type = fn.ioc_type >= XEL_IOC_TYPE_FC && fn.ioc_type <= XEL_IOC_TYPE_LL ? type_names[fn.ioc_type]
+                                                                                      : std::to_string(fn.ioc_type);
+    json obj = {{"pci", fn.pci}, {"type", type}, {"port", fn.port}};
     if (fn.storage()) {
         if (fn.host >= 0)
             obj["host"] = fn.host;
@@ -535,4 +538,12 @@ json sim_topology_to_json(const sim_topology &topology)
     for (const auto &ad : topology.adapters)
         doc["adapters"].push_back(adapter_to_json(ad));
     return doc;
+}
+
+bool sim_check_topology(const sim_topology &topology, std::string *error)
+{
+    // The written form spells out every field, so reading it back runs every
+    // check a file goes through on exactly this topology.
+    sim_topology again;
+    return sim_topology_from_json(sim_topology_to_json(topology), &again, error);
 }

@@ -87,11 +87,15 @@ bool sim_load_topology_file(const std::string &path, sim_topology *topology, std
 // The topology as JSON with every field spelled out; parses back to itself.
 nlohmann::ordered_json sim_topology_to_json(const sim_topology &topology);
 bool sim_topology_from_json(const nlohmann::ordered_json &doc, sim_topology *topology, std::string *error);
+// Runs the checks of a topology file on a topology built in code; false
+// with the message its file would get.
+bool sim_check_topology(const sim_topology &topology, std::string *error);
 
 // Creates (or wipes and recreates) an emulated host under root from a
 // preset name or a topology file: the state under <root>/.xelsim and the
 // sysfs, debugfs and /dev files the library and the emulated kernel expect.
-// A non-empty directory that is not an emulated root is refused.
+// A non-empty directory that is not an emulated root is refused, and so is
+// a topology that sim_check_topology refuses.
 bool sim_create_host(const std::string &root, const std::string &preset_or_json_path, std::string *error);
 bool sim_create_host_from(const std::string &root, const sim_topology &topology, std::string *error);
 

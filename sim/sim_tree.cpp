@@ -127,6 +127,8 @@ bool build_tree(const std::string &root, const sim_topology &topology, std::stri
 
 bool sim_create_host_from(const std::string &root, const sim_topology &topology, std::string *error)
 {
+    if (!sim_check_topology(topology, error))
+        return false;
     sim_store store(root);
     return store.recreate([&](std::string *why) { return build_tree(root, topology, why); },
                           sim_initial_state(topology), error);

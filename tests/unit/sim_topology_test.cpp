@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -120,6 +121,36 @@ TEST(SimTopology, RefusesFilesThatCannotDescribeAHost)
         std::string error;
         EXPECT_FALSE(sim_parse_topology(c.text, &topo, &error)) << c.text;
         EXPECT_EQ(error.substr(0, c.error.size()), c.error) << c.text;
+    }
+}
+
+// A topology built in code goes through the checks of a file; a refused
+// one leaves the root as it was.
+TEST(SimTopology, CreatingFromCodeRefusesWhatAFileWould)
+{
+    const struct {
+        std::function<void(sim_topology &)> change;
+        std::string error;
+    } cases[] = {
+        {[](sim_topology &t) { t.kwo_loaded = false; }, "adapters[1]: 0000:06:00.2 needs driver kwo, which is not loaded"},
+        {[](sim_topology &t) { t.xel_loaded = false; }, "adapters[0]: 0000:05:00.0 needs driver xel, which is not loaded"},
+        {[](sim_topology &t) { t.adapters[0].functions[1].pci = "0000:05:00.0"; },
+         "adapters[0]: PCI function 0000:05:00.0 appears twice"},
+        {[](sim_topology &t) { t.adapters[0].functions[1].host = t.adapters[0].functions[0].host; },
+         "adapters[0]: SCSI host 2 appears twice"},
+        {[](sim_topology &t) { t.adapters[0].functions[0].ioc_type = 7; },
+         "adapters[0].functions[0].type: \"7\" is not fc, fcoe or eth"},
+        {[](sim_topology &t) { t.adapters[0].functions.clear(); }, "adapters[0].functions: expected a non-empty list"},
+    };
+    for (const auto &c : cases) {
+        TempRoot root;
+        sim_topology topo;
+        ASSERT_TRUE(sim_preset_topology("default", &topo));
+        c.change(topo);
+        std::string error;
+        EXPECT_FALSE(sim_create_host_from(root.path(), topo, &error)) << c.error;
+        EXPECT_EQ(error.substr(0, c.error.size()), c.error);
+        EXPECT_TRUE(fs::is_empty(root.path())) << c.error;
     }
 }
 
