@@ -2,6 +2,7 @@
 
 #include "xell_config.h"
 #include "xell_discovery.h"
+#include "xell_port.h"
 #include "xell_transport.h"
 
 #include <cstdio>
@@ -32,25 +33,6 @@ const char *xell_adapter_type_text(uint32_t cap_bm)
     if (network)
         return "NIC";
     return "--";
-}
-
-// Adds a copy of the handle to the port; its id is its position there.
-void xell_port_add_ioc(xell_port_t *port, const xell_t *ioc)
-{
-    auto copy = std::make_unique<xell_t>(*ioc);
-    copy->next = nullptr;
-    copy->id = port->ioc_count;
-    if (port->ioc_count == 0) {
-        port->id = ioc->port_num;
-        port->factorypwwn = ioc->factorypwwn;
-        port->factorynwwn = ioc->factorynwwn;
-        port->ioc_type = ioc->ioc_type;
-        if (ioc->ioc_type != XEL_IOC_TYPE_FC)
-            port->factory_mac = ioc->factory_mac;
-    }
-    bool storage = ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE;
-    (storage ? port->fcioc_list : port->ethioc_list).push_back(std::move(copy));
-    port->ioc_count++;
 }
 
 xell_port_t *xell_adapter_port_for(xell_adapter_t *adapter, int port_num)
@@ -100,7 +82,8 @@ bool xell_adapter_place_ioc(xell_t *ioc)
         if (xell_compare_ad_hwpath(adapter->adapter_hwpath, info.adapter_hwpath) != 0)
             continue;
         ioc->ad_id = adapter->id;
-        xell_port_add_ioc(xell_adapter_port_for(adapter.get(), ioc->port_num), ioc);
+        if (xell_port_add_ioc(xell_adapter_port_for(adapter.get(), ioc->port_num), ioc, &attr) != XEL_STATUS_OK)
+            return false;
         if (ioc->port_num + 1 > adapter->port_count)
             adapter->port_count = ioc->port_num + 1;
         return true;
@@ -110,7 +93,8 @@ bool xell_adapter_place_ioc(xell_t *ioc)
     adapter->port_count = ioc->port_num + 1;
     ioc->ad_id = adapter->id;
     xell_adapter_fill(adapter.get(), ioc, attr, info);
-    xell_port_add_ioc(xell_adapter_port_for(adapter.get(), ioc->port_num), ioc);
+    if (xell_port_add_ioc(xell_adapter_port_for(adapter.get(), ioc->port_num), ioc, &attr) != XEL_STATUS_OK)
+        return false;
     adapter_list.push_back(std::move(adapter));
     return true;
 }

@@ -1,0 +1,53 @@
+#include "xell_bios.h"
+
+#include "xell_port.h"
+#include "xell_request.h"
+
+#include <cstring>
+
+uint16_t xel_checksum_u16(const void *buf, size_t size)
+{
+    const auto *bytes = static_cast<const uint8_t *>(buf);
+    uint16_t sum = 0;
+    for (size_t i = 0; i + 1 < size; i += 2) {
+        uint16_t word;
+        std::memcpy(&word, bytes + i, sizeof word);
+        sum ^= word;
+    }
+    return sum;
+}
+
+xel_status_t xell_bios_cfg(xell_t *ioc, const xel_boot_cfg_t *cfg)
+{
+    if (cfg->enable && (cfg->speed == 0 || cfg->nbluns > XEL_BOOT_LUNS))
+        return XEL_STATUS_EINVAL;
+    xel_ioctl_bios_t record{};
+    record.cfg = *cfg;
+    record.cfg.chksum = 0;
+    record.cfg.chksum = xel_checksum_u16(&record.cfg, sizeof record.cfg);
+    return xell_request(ioc, XEL_CMD_BIOS_CFG, &record, 0, 0, sizeof record);
+}
+
+xel_status_t xell_bios_query(xell_t *ioc, xel_boot_cfg_t *cfg)
+{
+    xel_ioctl_bios_t record{};
+    xel_status_t status = xell_request(ioc, XEL_CMD_BIOS_QUERY, &record, 0, 0, sizeof record);
+    // What could not be read is not known to be blank: never overwrite it.
+    if (status != XEL_STATUS_OK)
+        return status;
+    if (record.cfg.version != XEL_BOOT_CFG_VERSION) {
+        xel_boot_cfg_t fresh{};
+        fresh.version = XEL_BOOT_CFG_VERSION;
+        fresh.enable = 1;
+        fresh.speed = XEL_PORT_SPEED_AUTO;
+        status = xell_bios_cfg(ioc, &fresh);
+        if (status == XEL_STATUS_OK)
+            *cfg = fresh;
+        return status;
+    }
+    *cfg = record.cfg;
+    xel_mode_t mode = XEL_MODE_HBA;
+    if (xell_port_mode_get(ioc, true, &mode) == XEL_STATUS_OK && mode != XEL_MODE_HBA)
+        cfg->speed = XEL_PORT_SPEED_AUTO;
+    return XEL_STATUS_OK;
+}
