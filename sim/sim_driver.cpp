@@ -8,29 +8,6 @@
 
 namespace {
 
-template <typename T>
-T load(const sim_call &call)
-{
-    T record;
-    std::memcpy(&record, call.data.data(), sizeof record);
-    return record;
-}
-
-template <typename T>
-void store(sim_call &call, const T &record)
-{
-    std::memcpy(call.data.data(), &record, sizeof record);
-}
-
-// The record with everything behind its header cleared, ready to answer.
-template <typename T>
-T answer_record(const sim_call &call)
-{
-    T record{};
-    std::memcpy(&record, call.data.data(), sizeof(xel_ioctl_hdr_t));
-    return record;
-}
-
 std::string name_field(const char (&name)[64])
 {
     return std::string(name, strnlen(name, sizeof name));
@@ -226,6 +203,48 @@ const sim_command commands[] = {
     {XEL_CMD_FLASH_GET_ATTR, 0, true, flash_get_attr},
     {XEL_CMD_IOCFC_GET_ATTR, 0, true, iocfc_get_attr},
     {XEL_CMD_IOCFC_INTR_SET, 0, true, iocfc_intr_set},
+    // The port model: sim_driver_port.cpp.
+    {XEL_CMD_PORT_ENABLE, 0, true, sim_port_enable},
+    {XEL_CMD_PORT_DISABLE, 0, true, sim_port_disable},
+    {XEL_CMD_PORT_GET_ATTR, 0, true, sim_port_get_attr},
+    {XEL_CMD_PORT_GET_STATS, XEL_PORT_STATS_SIZE, true, sim_port_get_stats},
+    {XEL_CMD_PORT_RESET_STATS, 0, true, sim_port_reset_stats},
+    {XEL_CMD_PORT_CFG_TOPOLOGY, 0, true, sim_port_cfg_topology},
+    {XEL_CMD_PORT_CFG_SPEED, 0, true, sim_port_cfg_speed},
+    {XEL_CMD_PORT_CFG_HARDALPA, 0, true, sim_port_cfg_hardalpa},
+    {XEL_CMD_PORT_CLR_HARDALPA, 0, true, sim_port_clr_hardalpa},
+    {XEL_CMD_PORT_CFG_MAXFRSIZE, 0, true, sim_port_cfg_maxfrsize},
+    {XEL_CMD_PORT_CFG_RNID_INFO, 0, true, sim_port_cfg_rnid_info},
+    {XEL_CMD_PORT_GET_RNID_INFO, 0, true, sim_port_get_rnid_info},
+    {XEL_CMD_PORT_CFG_MODE, 0, true, sim_port_cfg_mode},
+    {XEL_CMD_PORT_BBSC_ENABLE, 0, true, sim_port_bbsc_enable},
+    {XEL_CMD_PORT_BBSC_DISABLE, 0, true, sim_port_bbsc_disable},
+    {XEL_CMD_PORT_NWPART_ENABLE, 0, true, sim_port_nwpart},
+    {XEL_CMD_PORT_NWPART_DISABLE, 0, true, sim_port_nwpart},
+    {XEL_CMD_CEE_RESET_STATS, 0, true, sim_cee_reset_stats},
+    {XEL_CMD_CEE_GET_ATTR, sizeof(xel_cee_attr_t), true, sim_cee_get_attr},
+    {XEL_CMD_CEE_GET_STATS, sizeof(xel_cee_stats_t), true, sim_cee_get_stats},
+    {XEL_CMD_SFP_MEDIA, 0, true, sim_sfp_media},
+    {XEL_CMD_SFP_SPEED, 0, true, sim_sfp_speed},
+    {XEL_CMD_DIAG_DPORT_ENABLE, 0, true, sim_dport_enable},
+    {XEL_CMD_DIAG_DPORT_DISABLE, 0, true, sim_dport_disable},
+    {XEL_CMD_DIAG_DPORT_GET_STATE, 0, true, sim_dport_get_state},
+    {XEL_CMD_FLASH_ERASE_PART, 0, true, sim_flash_erase_part},
+    {XEL_CMD_FLASH_READ_PART, 0, true, sim_flash_read_part},
+    {XEL_CMD_ETHPORT_GET_ATTR, 0, true, sim_ethport_get_attr},
+    {XEL_CMD_LPORT_GET_ATTR, 0, true, sim_lport_get_attr},
+    {XEL_CMD_QOS_GET_ATTR, 0, true, sim_qos_get_attr},
+    {XEL_CMD_BIOS_CFG, 0, true, sim_bios_cfg},
+    {XEL_CMD_BIOS_QUERY, 0, true, sim_bios_query},
+    {XEL_CMD_FABRIC_GET_LPORTS, 0, true, sim_fabric_get_lports},
+    {XEL_CMD_FCOE_GET_STATS, 0, true, sim_fcoe_get_stats},
+    {XEL_CMD_FCOE_RESET_STATS, 0, true, sim_fcoe_reset_stats},
+    {XEL_CMD_FCOE_PORT_ENABLE, 0, true, sim_fcoe_port_enable},
+    {XEL_CMD_FCOE_PORT_DISABLE, 0, true, sim_fcoe_port_disable},
+    {XEL_CMD_PORT_ENABLE_TRUNK, 0, true, sim_port_enable_trunk},
+    {XEL_CMD_PORT_DISABLE_TRUNK, 0, true, sim_port_disable_trunk},
+    {XEL_CMD_PORT_GET_TRUNK_ATTR, 0, true, sim_port_get_trunk_attr},
+    {XEL_CMD_FAA_QUERY, 0, true, sim_faa_query},
 };
 
 } // namespace

@@ -4,8 +4,10 @@
 
 #include "sim_state.h"
 #include "xel_ioctl.h"
+#include "xel_port_records.h"
 
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 
@@ -21,6 +23,30 @@ struct sim_call {
     const sim_adapter &adapter() const { return *ref.adapter; }
     const sim_function &fn() const { return *ref.function; }
 };
+
+// The request's record, as sent.
+template <typename T>
+T load(const sim_call &call)
+{
+    T record;
+    std::memcpy(&record, call.data.data(), sizeof record);
+    return record;
+}
+
+template <typename T>
+void store(sim_call &call, const T &record)
+{
+    std::memcpy(call.data.data(), &record, sizeof record);
+}
+
+// The record with everything behind its header cleared, ready to answer.
+template <typename T>
+T answer_record(const sim_call &call)
+{
+    T record{};
+    std::memcpy(&record, call.data.data(), sizeof(xel_ioctl_hdr_t));
+    return record;
+}
 
 // A command the model knows. Its record is the size its code encodes;
 // some records are followed by data that is answered in the same transfer.
@@ -38,6 +64,51 @@ const sim_command *sim_find_command(uint32_t cmd);
 // The storage form of a code as a driver got it: kwo's group byte 0x44
 // back to the general group 0x43. A kwo code of another group gives 0.
 uint32_t sim_storage_form(const std::string &driver, uint32_t cmd);
+
+// The port model's answers (sim_driver_port.cpp), one per code.
+int32_t sim_port_enable(sim_call &call);
+int32_t sim_port_disable(sim_call &call);
+int32_t sim_fcoe_port_enable(sim_call &call);
+int32_t sim_fcoe_port_disable(sim_call &call);
+int32_t sim_port_get_attr(sim_call &call);
+int32_t sim_port_get_stats(sim_call &call);
+int32_t sim_port_reset_stats(sim_call &call);
+int32_t sim_fcoe_get_stats(sim_call &call);
+int32_t sim_fcoe_reset_stats(sim_call &call);
+int32_t sim_port_cfg_topology(sim_call &call);
+int32_t sim_port_cfg_speed(sim_call &call);
+int32_t sim_port_cfg_hardalpa(sim_call &call);
+int32_t sim_port_clr_hardalpa(sim_call &call);
+int32_t sim_port_cfg_maxfrsize(sim_call &call);
+int32_t sim_port_cfg_rnid_info(sim_call &call);
+int32_t sim_port_get_rnid_info(sim_call &call);
+int32_t sim_port_cfg_mode(sim_call &call);
+int32_t sim_port_bbsc_enable(sim_call &call);
+int32_t sim_port_bbsc_disable(sim_call &call);
+int32_t sim_port_nwpart(sim_call &call);
+int32_t sim_port_enable_trunk(sim_call &call);
+int32_t sim_port_disable_trunk(sim_call &call);
+int32_t sim_port_get_trunk_attr(sim_call &call);
+int32_t sim_faa_query(sim_call &call);
+int32_t sim_ethport_get_attr(sim_call &call);
+int32_t sim_cee_get_attr(sim_call &call);
+int32_t sim_cee_get_stats(sim_call &call);
+int32_t sim_cee_reset_stats(sim_call &call);
+int32_t sim_sfp_media(sim_call &call);
+int32_t sim_sfp_speed(sim_call &call);
+int32_t sim_dport_enable(sim_call &call);
+int32_t sim_dport_disable(sim_call &call);
+int32_t sim_dport_get_state(sim_call &call);
+int32_t sim_qos_get_attr(sim_call &call);
+int32_t sim_bios_cfg(sim_call &call);
+int32_t sim_bios_query(sim_call &call);
+int32_t sim_fabric_get_lports(sim_call &call);
+int32_t sim_lport_get_attr(sim_call &call);
+int32_t sim_flash_erase_part(sim_call &call);
+int32_t sim_flash_read_part(sim_call &call);
+
+// The personality a port of the function's adapter starts with next.
+uint32_t sim_port_mode_cfg(const sim_call &call);
 
 // The record fillers behind the information and attribute answers.
 void sim_fill_ioc_info(const sim_call &call, xel_ioctl_ioc_info_t *info);

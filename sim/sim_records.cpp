@@ -137,7 +137,7 @@ void sim_fill_ioc_attr(const sim_call &call, xel_ioc_attr_t *attr)
     attr->port_id = call.fn().port;
     attr->port_mode = ad.port_mode;
     attr->cap_bm = ad.cap_bm;
-    attr->port_mode_cfg = ad.port_mode;
+    attr->port_mode_cfg = sim_port_mode_cfg(call);
 }
 
 void sim_fill_flash_attr(const sim_adapter &ad, xel_flash_attr_t *attr)

@@ -43,6 +43,7 @@ sim_host_state sim_initial_state(const sim_topology &topology)
             }
         }
     }
+    state.ports = sim_initial_ports(topology);
     return state;
 }
 
@@ -118,6 +119,91 @@ std::map<uint32_t, uint32_t> word_map_from(const json &obj)
     return words;
 }
 
+json counter_map(const std::map<uint32_t, uint64_t> &counters)
+{
+    json obj = json::object();
+    for (const auto &[offset, value] : counters)
+        obj[std::to_string(offset)] = value;
+    return obj;
+}
+
+std::map<uint32_t, uint64_t> counter_map_from(const json &obj)
+{
+    std::map<uint32_t, uint64_t> counters;
+    for (const auto &item : obj.items())
+        counters[static_cast<uint32_t>(std::stoul(item.key()))] = item.value().get<uint64_t>();
+    return counters;
+}
+
+std::string hex_bytes(const std::vector<uint8_t> &bytes)
+{
+    std::string text;
+    char pair[3];
+    for (uint8_t byte : bytes) {
+        std::snprintf(pair, sizeof pair, "%02x", byte);
+        text += pair;
+    }
+    return text;
+}
+
+std::vector<uint8_t> hex_bytes_from(const std::string &text)
+{
+    if (text.size() % 2 != 0)
+        throw std::runtime_error("odd number of hexadecimal digits");
+    std::vector<uint8_t> bytes;
+    for (size_t i = 0; i < text.size(); i += 2)
+        bytes.push_back(static_cast<uint8_t>(std::stoul(text.substr(i, 2), nullptr, 16)));
+    return bytes;
+}
+
+json port_to_json(const sim_port_state &p)
+{
+    return {{"enabled", p.enabled},
+            {"fcoe_enabled", p.fcoe_enabled},
+            {"link", p.link},
+            {"dport", p.dport},
+            {"trunked", p.trunked},
+            {"cfg_topology", p.cfg_topology},
+            {"cfg_speed", p.cfg_speed},
+            {"op_topology", p.op_topology},
+            {"op_speed", p.op_speed},
+            {"cfg_hardalpa", p.cfg_hardalpa},
+            {"hardalpa", p.hardalpa},
+            {"maxfrsize", p.maxfrsize},
+            {"bbsc", p.bbsc},
+            {"op_bbsc", p.op_bbsc},
+            {"mode_cfg", p.mode_cfg},
+            {"stats", counter_map(p.stats)},
+            {"fcoe_stats", counter_map(p.fcoe_stats)},
+            {"cee_stats", counter_map(p.cee_stats)},
+            {"boot", hex_bytes(p.boot)}};
+}
+
+sim_port_state port_from_json(const json &obj)
+{
+    sim_port_state p;
+    p.enabled = obj.at("enabled");
+    p.fcoe_enabled = obj.at("fcoe_enabled");
+    p.link = obj.at("link");
+    p.dport = obj.at("dport");
+    p.trunked = obj.at("trunked");
+    p.cfg_topology = obj.at("cfg_topology");
+    p.cfg_speed = obj.at("cfg_speed");
+    p.op_topology = obj.at("op_topology");
+    p.op_speed = obj.at("op_speed");
+    p.cfg_hardalpa = obj.at("cfg_hardalpa");
+    p.hardalpa = obj.at("hardalpa");
+    p.maxfrsize = obj.at("maxfrsize");
+    p.bbsc = obj.at("bbsc");
+    p.op_bbsc = obj.at("op_bbsc");
+    p.mode_cfg = obj.at("mode_cfg");
+    p.stats = counter_map_from(obj.at("stats"));
+    p.fcoe_stats = counter_map_from(obj.at("fcoe_stats"));
+    p.cee_stats = counter_map_from(obj.at("cee_stats"));
+    p.boot = hex_bytes_from(obj.at("boot"));
+    return p;
+}
+
 json state_to_json(const sim_host_state &state)
 {
     json doc = {{"format", 1}, {"topology", sim_topology_to_json(state.topology)}};
@@ -128,6 +214,9 @@ json state_to_json(const sim_host_state &state)
                           {"coalesce", st.coalesce},     {"delay", st.delay},
                           {"latency", st.latency},       {"drv_stats", st.drv_stats},
                           {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)}};
+    json &ports = doc["ports"] = json::object();
+    for (const auto &[key, port] : state.ports)
+        ports[key] = port_to_json(port);
     doc["faults"] = json::array();
     for (const auto &f : state.faults)
         doc["faults"].push_back({{"pci", f.pci},
@@ -158,6 +247,11 @@ sim_host_state state_from_json(const json &doc)
         st.fw_stats = word_map_from(obj.at("fw_stats"));
         st.registers = word_map_from(obj.at("registers"));
     }
+    // A host made before ports had a state of their own starts them afresh.
+    state.ports = sim_initial_ports(state.topology);
+    if (doc.contains("ports"))
+        for (const auto &item : doc.at("ports").items())
+            state.ports[item.key()] = port_from_json(item.value());
     for (const auto &obj : doc.at("faults"))
         state.faults.push_back({obj.at("pci"), fault_kind_from(obj.at("kind")),
                                 static_cast<uint32_t>(std::stoul(obj.at("cmd").get<std::string>(), nullptr, 16)),

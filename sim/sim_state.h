@@ -50,6 +50,33 @@ struct sim_function_state {
     std::map<uint32_t, uint32_t> registers; // written registers by byte offset
 };
 
+// One physical port: the FC port of an HBA, or the port that a converged
+// adapter's FCoE and Ethernet functions share. Configured settings take
+// effect (op_*) when the port comes up from disabled.
+struct sim_port_state {
+    bool enabled = true;      // the port as a whole: port enable and disable
+    bool fcoe_enabled = true; // the FCoE function alone: FCoE enable and disable
+    bool link = true;         // a cable and a switch at the far end
+    bool dport = false;       // in D-port diagnostics
+    bool trunked = false;
+    uint8_t cfg_topology = 5; // xel_port_topology: p2p
+    uint8_t cfg_speed = 15;   // xel_port_speed: auto
+    uint8_t op_topology = 5;
+    uint8_t op_speed = 15;
+    bool cfg_hardalpa = false;
+    uint8_t hardalpa = 0;
+    uint16_t maxfrsize = 2112;
+    bool bbsc = false; // credit recovery configured
+    bool op_bbsc = false;
+    uint32_t mode_cfg = 0; // personality for the next start (xel_mode_t)
+    // Counters by byte offset into their record: port statistics
+    // (xel_port_stats_t), FCoE (xel_fcoe_stats_t), CEE (xel_cee_stats_t).
+    std::map<uint32_t, uint64_t> stats;
+    std::map<uint32_t, uint64_t> fcoe_stats;
+    std::map<uint32_t, uint64_t> cee_stats;
+    std::vector<uint8_t> boot; // the boot configuration record (xel_boot_cfg_t)
+};
+
 enum class sim_fault_kind { status, transport_errno, never_state };
 
 // An injected fault on one PCI function: a request with the code answers
@@ -67,6 +94,7 @@ struct sim_host_state {
     sim_topology topology;
     std::vector<std::string> adapter_names;             // by topology index
     std::map<std::string, sim_function_state> functions; // by PCI address
+    std::map<std::string, sim_port_state> ports;         // by sim_port_key
     std::vector<sim_fault> faults;
 };
 
@@ -76,6 +104,13 @@ const char *sim_ioc_state_name(uint32_t state);
 
 // The state a freshly created host starts with.
 sim_host_state sim_initial_state(const sim_topology &topology);
+
+// The key of an adapter's physical port: its PCI domain and bus, the port
+// number ("0000:05/1").
+std::string sim_port_key(const sim_adapter &adapter, uint32_t port);
+// The ports of the topology as they start: settings at their defaults,
+// link, D-port and trunk as the topology says, counters seeded.
+std::map<std::string, sim_port_state> sim_initial_ports(const sim_topology &topology);
 
 // Where the state is kept under a root.
 std::string sim_state_dir(const std::string &root);

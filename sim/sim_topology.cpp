@@ -251,7 +251,8 @@ bool read_identity(reader &r, const json &obj, const std::string &place, sim_fun
 
 bool read_function(reader &r, const json &obj, const std::string &place, int eth_index, sim_function *fn)
 {
-    if (!r.only_keys(obj, place, {"pci", "type", "port", "host", "bound", "pwwn", "nwwn", "mac", "eth_name", "enabled"}))
+    if (!r.only_keys(obj, place, {"pci", "type", "port", "host", "bound", "pwwn", "nwwn", "mac", "eth_name", "enabled", "link",
+                                   "dport", "roles"}))
         return false;
     fn->pci = r.text(obj, "pci", place, "", 12);
     if (r.ok && !sim_valid_pci(fn->pci))
@@ -262,6 +263,15 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
         return r.fail(place, "missing \"port\"");
     fn->port = r.number(obj, "port", place, 0, 15);
     fn->enabled = r.flag(obj, "enabled", place, true);
+    fn->link = r.flag(obj, "link", place, true);
+    fn->dport = r.flag(obj, "dport", place, false);
+    if (fn->dport && fn->ioc_type != XEL_IOC_TYPE_FC)
+        return r.fail(place + ".dport", "only an FC function has a D-port mode");
+    if (obj.contains("roles") && !fn->storage())
+        return r.fail(place, "only a storage function has logical ports");
+    fn->roles = r.number(obj, "roles", place, 1, 7);
+    if (r.ok && fn->roles == 0)
+        return r.fail(place + ".roles", "a logical port has at least one role (1, 2 or 4)");
     if (fn->storage()) {
         bool bound = r.flag(obj, "bound", place, true);
         fn->host = bound ? static_cast<int>(r.number(obj, "host", place, 0x7fffffff, 9999)) : -1;
@@ -331,6 +341,9 @@ void read_adapter_fields(reader &r, const json &obj, const std::string &place, s
     ad->cna_capable = r.flag(obj, "cna_capable", place, d.port_mode != 1);
     ad->is_mezz = r.flag(obj, "is_mezz", place, false);
     ad->trunk_capable = r.flag(obj, "trunk_capable", place, d.port_mode == 1 && ad->nports == 2);
+    ad->trunked = r.flag(obj, "trunked", place, false);
+    if (r.ok && ad->trunked && !ad->trunk_capable)
+        r.fail(place + ".trunked", "the adapter is not trunk capable");
     ad->cap_bm = r.number(obj, "cap_bm", place, d.cap_bm, 0xffffffff);
     ad->port_mode = r.number(obj, "port_mode", place, d.port_mode, 3);
     ad->vpd_vendor = r.number(obj, "vpd_vendor", place, 0x08, 255);
@@ -344,7 +357,7 @@ bool read_adapter(reader &r, const json &obj, const std::string &place, size_t i
     if (!r.only_keys(obj, place,
                      {"serial", "model", "model_descr", "card_type", "device_id", "ssid", "ssvid", "chip_rev", "hw_ver",
                       "fw_ver", "optrom_ver", "driver_ver", "nports", "max_speed", "cna_capable", "is_mezz",
-                      "trunk_capable", "cap_bm", "port_mode", "vpd_vendor", "name", "functions"}))
+                      "trunk_capable", "trunked", "cap_bm", "port_mode", "vpd_vendor", "name", "functions"}))
         return false;
     if (!obj.contains("functions") || !obj["functions"].is_array() || obj["functions"].empty())
         return r.fail(place + ".functions", "expected a non-empty list of PCI functions");
@@ -502,6 +515,11 @@ json function_to_json(const sim_function &fn)
     if (!fn.eth_name.empty())
         obj["eth_name"] = fn.eth_name;
     obj["enabled"] = fn.enabled;
+    obj["link"] = fn.link;
+    if (fn.ioc_type == XEL_IOC_TYPE_FC)
+        obj["dport"] = fn.dport;
+    if (fn.storage())
+        obj["roles"] = fn.roles;
     return obj;
 }
 
@@ -515,7 +533,8 @@ json adapter_to_json(const sim_adapter &ad)
                 {"optrom_ver", ad.optrom_ver},  {"driver_ver", ad.driver_ver},
                 {"nports", ad.nports},          {"max_speed", ad.max_speed},
                 {"cna_capable", ad.cna_capable}, {"is_mezz", ad.is_mezz},
-                {"trunk_capable", ad.trunk_capable}, {"cap_bm", ad.cap_bm},
+                {"trunk_capable", ad.trunk_capable}, {"trunked", ad.trunked},
+                {"cap_bm", ad.cap_bm},
                 {"port_mode", ad.port_mode},    {"vpd_vendor", ad.vpd_vendor},
                 {"name", ad.name}};
     obj["functions"] = json::array();

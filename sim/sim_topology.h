@@ -22,6 +22,9 @@ struct sim_function {
     mac_t mac{};                // FCoE and Ethernet functions
     std::string eth_name;       // Ethernet functions
     bool enabled = true;        // the IOC state the host starts in
+    bool link = true;           // its port has a link (any function of the port saying no takes it down)
+    bool dport = false;         // its port starts in D-port diagnostics (FC functions)
+    uint32_t roles = 1;         // its base logical port's roles: 1 initiator, 2 target, 4 IP over FC
 
     const char *driver() const;
     bool storage() const { return ioc_type != XEL_IOC_TYPE_LL; }
@@ -46,6 +49,7 @@ struct sim_adapter {
     bool cna_capable = false;
     bool is_mezz = false;
     bool trunk_capable = false;
+    bool trunked = false;       // its FC ports start bundled into a trunk
     uint32_t cap_bm = 0;        // XEL_CAP_* bits
     uint32_t port_mode = 0;     // 1 HBA, 2 CNA, 3 NIC
     uint32_t vpd_vendor = 0;    // 0: no VPD; 8 and up: a PCI VPD block
