@@ -616,7 +616,8 @@ int32_t sim_port_get_trunk_attr(sim_call &call)
         uint32_t total = 0;
         for (uint32_t member = 0; member < 2 && member < ad.nports; member++) {
             const sim_port_state &port = call.host.ports[sim_port_key(ad, member)];
-            bool up = port.enabled && port.link && port.trunked && call.st.ioc_state == XEL_IOC_OPERATIONAL;
+            bool up = port.enabled && port.link && !port.dport && port.trunked &&
+                      call.st.ioc_state == XEL_IOC_OPERATIONAL;
             uint32_t speed = 0;
             if (up)
                 speed = port.op_speed == XEL_PORT_SPEED_AUTO ? ad.max_speed : uint32_t{port.op_speed};
