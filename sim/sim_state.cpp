@@ -103,7 +103,9 @@ std::string hex_key(uint32_t value)
     return text;
 }
 
-json word_map(const std::map<uint32_t, uint32_t> &words, bool hex)
+// Numbers by 32-bit key (firmware words, registers, counters).
+template <typename Value>
+json word_map(const std::map<uint32_t, Value> &words, bool hex)
 {
     json obj = json::object();
     for (const auto &[key, value] : words)
@@ -111,28 +113,13 @@ json word_map(const std::map<uint32_t, uint32_t> &words, bool hex)
     return obj;
 }
 
-std::map<uint32_t, uint32_t> word_map_from(const json &obj)
+template <typename Value = uint32_t>
+std::map<uint32_t, Value> word_map_from(const json &obj)
 {
-    std::map<uint32_t, uint32_t> words;
+    std::map<uint32_t, Value> words;
     for (const auto &item : obj.items())
-        words[static_cast<uint32_t>(std::stoul(item.key(), nullptr, 0))] = item.value().get<uint32_t>();
+        words[static_cast<uint32_t>(std::stoul(item.key(), nullptr, 0))] = item.value().get<Value>();
     return words;
-}
-
-json counter_map(const std::map<uint32_t, uint64_t> &counters)
-{
-    json obj = json::object();
-    for (const auto &[offset, value] : counters)
-        obj[std::to_string(offset)] = value;
-    return obj;
-}
-
-std::map<uint32_t, uint64_t> counter_map_from(const json &obj)
-{
-    std::map<uint32_t, uint64_t> counters;
-    for (const auto &item : obj.items())
-        counters[static_cast<uint32_t>(std::stoul(item.key()))] = item.value().get<uint64_t>();
-    return counters;
 }
 
 std::string hex_bytes(const std::vector<uint8_t> &bytes)
@@ -173,9 +160,9 @@ json port_to_json(const sim_port_state &p)
             {"bbsc", p.bbsc},
             {"op_bbsc", p.op_bbsc},
             {"mode_cfg", p.mode_cfg},
-            {"stats", counter_map(p.stats)},
-            {"fcoe_stats", counter_map(p.fcoe_stats)},
-            {"cee_stats", counter_map(p.cee_stats)},
+            {"stats", word_map(p.stats, false)},
+            {"fcoe_stats", word_map(p.fcoe_stats, false)},
+            {"cee_stats", word_map(p.cee_stats, false)},
             {"boot", hex_bytes(p.boot)}};
 }
 
@@ -197,9 +184,9 @@ sim_port_state port_from_json(const json &obj)
     p.bbsc = obj.at("bbsc");
     p.op_bbsc = obj.at("op_bbsc");
     p.mode_cfg = obj.at("mode_cfg");
-    p.stats = counter_map_from(obj.at("stats"));
-    p.fcoe_stats = counter_map_from(obj.at("fcoe_stats"));
-    p.cee_stats = counter_map_from(obj.at("cee_stats"));
+    p.stats = word_map_from<uint64_t>(obj.at("stats"));
+    p.fcoe_stats = word_map_from<uint64_t>(obj.at("fcoe_stats"));
+    p.cee_stats = word_map_from<uint64_t>(obj.at("cee_stats"));
     p.boot = hex_bytes_from(obj.at("boot"));
     return p;
 }

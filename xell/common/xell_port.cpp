@@ -42,10 +42,8 @@ xel_status_t xell_port_pair(xell_t *ioc, xell_t **fc, xell_t **eth)
 
 xel_status_t xell_port_set_enabled(xell_t *ioc, uint32_t cmd, bool enable)
 {
-    xel_status_t status = xell_header_request(ioc, cmd, 0, 8, 8);
-    if (status != XEL_STATUS_OK)
-        return status;
-    return xell_config_persist([&] { xell_config_enable(ioc, enable); });
+    return xell_config_persist_if(xell_header_request(ioc, cmd, 0, 8, 8),
+                                  [&] { xell_config_enable(ioc, enable); });
 }
 
 // The boot configuration follows the port's configured topology, so that
@@ -215,23 +213,17 @@ xel_status_t xell_port_disable(xell_t *ioc)
     xel_status_t boot = xell_port_sync_boot_topology(ioc);
     if (boot != XEL_STATUS_OK)
         return boot;
-    return xell_config_persist([&] { xell_config_enable(ioc, false); });
+    return xell_config_persist_if(status, [&] { xell_config_enable(ioc, false); });
 }
 
 xel_status_t xell_fcoe_port_enable(xell_t *ioc)
 {
-    xel_status_t status = xell_header_request(ioc, XEL_CMD_FCOE_PORT_ENABLE, 0, 8, 8);
-    if (status != XEL_STATUS_OK)
-        return status;
-    return xell_config_persist([&] { xell_config_enable(ioc, true); });
+    return xell_port_set_enabled(ioc, XEL_CMD_FCOE_PORT_ENABLE, true);
 }
 
 xel_status_t xell_fcoe_port_disable(xell_t *ioc)
 {
-    xel_status_t status = xell_header_request(ioc, XEL_CMD_FCOE_PORT_DISABLE, 0, 8, 8);
-    if (status != XEL_STATUS_OK)
-        return status;
-    return xell_config_persist([&] { xell_config_enable(ioc, false); });
+    return xell_port_set_enabled(ioc, XEL_CMD_FCOE_PORT_DISABLE, false);
 }
 
 // ---- attributes and statistics ----------------------------------------------
@@ -286,49 +278,39 @@ xel_status_t xell_port_cfg_topology(xell_t *ioc, uint32_t topology)
 {
     xel_ioctl_port_cfg_topo_t record{};
     record.topo = topology;
-    xel_status_t status = xell_port_set(ioc, XEL_CMD_PORT_CFG_TOPOLOGY, &record);
-    if (status != XEL_STATUS_OK)
-        return status;
-    return xell_config_persist([&] { xell_config_topology(ioc, static_cast<int>(topology)); });
+    return xell_config_persist_if(xell_port_set(ioc, XEL_CMD_PORT_CFG_TOPOLOGY, &record),
+                                  [&] { xell_config_topology(ioc, static_cast<int>(topology)); });
 }
 
 xel_status_t xell_port_cfg_speed(xell_t *ioc, uint32_t speed)
 {
     xel_ioctl_port_cfg_speed_t record{};
     record.speed = speed;
-    xel_status_t status = xell_port_set(ioc, XEL_CMD_PORT_CFG_SPEED, &record);
-    if (status != XEL_STATUS_OK)
-        return status;
-    return xell_config_persist([&] { xell_config_speed(ioc, static_cast<int>(speed)); });
+    return xell_config_persist_if(xell_port_set(ioc, XEL_CMD_PORT_CFG_SPEED, &record),
+                                  [&] { xell_config_speed(ioc, static_cast<int>(speed)); });
 }
 
 xel_status_t xell_port_cfg_hardalpa(xell_t *ioc, uint8_t alpa)
 {
     xel_ioctl_port_alpa_t record{};
     record.alpa = alpa;
-    xel_status_t status = xell_port_set(ioc, XEL_CMD_PORT_CFG_HARDALPA, &record);
-    if (status != XEL_STATUS_OK)
-        return status;
-    return xell_config_persist([&] { xell_config_alpa(ioc, alpa, true); });
+    return xell_config_persist_if(xell_port_set(ioc, XEL_CMD_PORT_CFG_HARDALPA, &record),
+                                  [&] { xell_config_alpa(ioc, alpa, true); });
 }
 
 xel_status_t xell_port_clr_hardalpa(xell_t *ioc)
 {
     xel_ioctl_port_alpa_t record{};
-    xel_status_t status = xell_port_set(ioc, XEL_CMD_PORT_CLR_HARDALPA, &record);
-    if (status != XEL_STATUS_OK)
-        return status;
-    return xell_config_persist([&] { xell_config_alpa(ioc, 0, false); });
+    return xell_config_persist_if(xell_port_set(ioc, XEL_CMD_PORT_CLR_HARDALPA, &record),
+                                  [&] { xell_config_alpa(ioc, 0, false); });
 }
 
 xel_status_t xell_port_cfg_maxfrsize(xell_t *ioc, uint16_t maxfrsize)
 {
     xel_ioctl_port_cfg_maxfrsize_t record{};
     record.maxfrsize = maxfrsize;
-    xel_status_t status = xell_port_set(ioc, XEL_CMD_PORT_CFG_MAXFRSIZE, &record);
-    if (status != XEL_STATUS_OK)
-        return status;
-    return xell_config_persist([&] { xell_config_maxfrsz(ioc, maxfrsize); });
+    return xell_config_persist_if(xell_port_set(ioc, XEL_CMD_PORT_CFG_MAXFRSIZE, &record),
+                                  [&] { xell_config_maxfrsz(ioc, maxfrsize); });
 }
 
 // ---- node identification ----------------------------------------------------

@@ -61,3 +61,10 @@ xel_status_t xell_config_persist(Set set)
     xell_config_sync(xell_get_cfg_path());
     return XEL_STATUS_OK;
 }
+
+// The driver's answer to a change, recorded with set when it is OK.
+template <typename Set>
+xel_status_t xell_config_persist_if(xel_status_t answer, Set set)
+{
+    return answer != XEL_STATUS_OK ? answer : xell_config_persist(set);
+}
