@@ -4,6 +4,7 @@
 #include "sim_topology.h"
 #include "temp_root.h"
 #include "xell_adapter.h"
+#include "xell_state.h"
 
 #include <gtest/gtest.h>
 
@@ -216,4 +217,11 @@ TEST_F(ThreeAdapters, FunctionWithoutDriverIsNamedByItsNumbers)
     EXPECT_STREQ(ioc->ioc_hwpath, "0000:13:00.1");
     EXPECT_EQ(ixo_get_port_id("3/1", IXO_IOC_TYPE_FC, &ioc), E_CLI_NO_FC_INFO);
     EXPECT_EQ(ixo_get_adapter_id("lab-hba"), xell_adapter_get_by_idx(1));
+}
+
+TEST_F(DefaultHost, AdapterModeChangeIsCheckedFirst)
+{
+    xel_adapter_cfg_mode_t cfg{0, 0, XEL_MODE_NIC};
+    xell_t *hba = xell_adapter_get_first_ioc(xell_adapter_get_by_idx(1));
+    EXPECT_EQ(xell_adapter_cfg_mode(hba, &cfg, true), XEL_STATUS_FEATURE_NOT_SUPPORTED);
 }

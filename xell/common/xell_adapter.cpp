@@ -2,6 +2,8 @@
 
 #include "xell_config.h"
 #include "xell_discovery.h"
+#include "xell_flash.h"
+#include "xell_pcifn.h"
 #include "xell_port.h"
 #include "xell_transport.h"
 
@@ -384,7 +386,9 @@ void xell_adapter_set_name(int ad_id, const char *name)
 
 xel_status_t xell_adapter_cfg_mode(xell_t *ioc, const xel_adapter_cfg_mode_t *cfg, bool cleanup_req)
 {
-    (void)cleanup_req;
+    xel_status_t status = xell_verify_mode_change(ioc, static_cast<xel_mode_t>(cfg->mode));
+    if (status != XEL_STATUS_OK)
+        return status;
     struct {
         int32_t status;
         uint16_t xeld_num;
@@ -394,8 +398,30 @@ xel_status_t xell_adapter_cfg_mode(xell_t *ioc, const xel_adapter_cfg_mode_t *cf
     static_assert(sizeof record == xel_cmd_size(XEL_CMD_ADAPTER_CFG_MODE));
     record.xeld_num = static_cast<uint16_t>(ioc->instance);
     record.cfg = *cfg;
-    xel_status_t status = xell_ioctl(ioc, XEL_CMD_ADAPTER_CFG_MODE, &record, 0, 0, sizeof record);
-    return status != XEL_STATUS_OK ? status : static_cast<xel_status_t>(record.status);
+    status = xell_ioctl(ioc, XEL_CMD_ADAPTER_CFG_MODE, &record, 0, 0, sizeof record);
+    if (status == XEL_STATUS_OK)
+        status = static_cast<xel_status_t>(record.status);
+    if (status == XEL_STATUS_OK && cleanup_req)
+        status = xell_adapter_cleanup(ioc);
+    return status;
+}
+
+// After a mode change with its settings reset: each port's configuration,
+// highest port first, then the configuration kept in flash.
+xel_status_t xell_adapter_cleanup(xell_t *ioc)
+{
+    xell_adapter_t *adapter = xell_adapter_get_by_idx(ioc->ad_id);
+    if (adapter == nullptr)
+        return XEL_STATUS_FAILED;
+    for (int id = adapter->port_count - 1; id >= 0; id--) {
+        xell_port_t *port = xell_adapter_get_port(adapter, id);
+        if (port == nullptr)
+            continue;
+        xel_status_t status = xell_conf_cleanup(port);
+        if (status != XEL_STATUS_OK)
+            return status;
+    }
+    return xell_flash_clr_cfg(ioc);
 }
 
 void xell_adapter_update_ioc(xell_adapter_t *adapter, const xell_t *ioc)

@@ -64,7 +64,10 @@ bool xell_adapter_is_disabled(xell_adapter_t *adapter);
 xel_status_t xell_adapter_enable(xell_adapter_t *adapter);
 xel_status_t xell_adapter_disable(xell_adapter_t *adapter);
 void xell_adapter_set_name(int ad_id, const char *name);
+// Changes the adapter's personality once the mode is allowed; with
+// cleanup_req its settings are reset afterwards.
 xel_status_t xell_adapter_cfg_mode(xell_t *ioc, const xel_adapter_cfg_mode_t *cfg, bool cleanup_req);
+xel_status_t xell_adapter_cleanup(xell_t *ioc);
 void xell_adapter_update_ioc(xell_adapter_t *adapter, const xell_t *ioc);
 int xell_compare_ad_hwpath(const char *a, const char *b);
 
