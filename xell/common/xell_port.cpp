@@ -27,17 +27,25 @@ xell_port_t *xell_port_of(const xell_t *ioc)
     return xell_adapter_get_port(xell_adapter_get_by_idx(ioc->ad_id), ioc->port_num);
 }
 
-// The storage and network IOCs of the IOC's port: the IOC itself on its
-// side and the port's first IOC on the other (null on a port without one).
-xel_status_t xell_port_pair(xell_t *ioc, xell_t **fc, xell_t **eth)
+// The storage IOC of the IOC's port when the port is a converged one (it
+// has a storage and a network IOC), with its Ethernet side's state; null
+// on any other port. The IOC itself stands for its own side.
+xel_status_t xell_port_converged(xell_t *ioc, xell_t **fc, uint32_t *eth_state)
 {
     xell_port_t *port = xell_port_of(ioc);
     if (port == nullptr)
         return XEL_STATUS_FAILED;
     bool storage = xell_is_storage(ioc);
     *fc = storage ? ioc : xell_port_get_first_fcioc(port);
-    *eth = storage ? xell_port_get_first_ethioc(port) : ioc;
-    return XEL_STATUS_OK;
+    xell_t *eth = storage ? xell_port_get_first_ethioc(port) : ioc;
+    if (*fc == nullptr || eth == nullptr) {
+        *fc = nullptr;
+        return XEL_STATUS_OK;
+    }
+    xel_ethport_attr_s attr{};
+    xel_status_t status = xell_ethport_get_attr(eth, &attr);
+    *eth_state = attr.port_state;
+    return status;
 }
 
 xel_status_t xell_port_set_enabled(xell_t *ioc, uint32_t cmd, bool enable)
@@ -147,6 +155,8 @@ xell_t *xell_port_get_first_ioc(xell_port_t *port)
 
 xell_t *xell_port_get_ioc_by_pcifn(xell_port_t *port, int pcifn)
 {
+    if (port == nullptr)
+        return nullptr;
     for (auto *list : {&port->fcioc_list, &port->ethioc_list})
         for (auto &ioc : *list)
             if (ioc->pcifn_id == pcifn)
@@ -174,38 +184,26 @@ bool xell_config_get_port_name_exists(int ad_idx, const char *nm, int port_num)
 xel_status_t xell_port_enable(xell_t *ioc)
 {
     xell_t *fc = nullptr;
-    xell_t *eth = nullptr;
-    xel_status_t status = xell_port_pair(ioc, &fc, &eth);
+    uint32_t eth_state = 0;
+    xel_status_t status = xell_port_converged(ioc, &fc, &eth_state);
     if (status != XEL_STATUS_OK)
         return status;
-    if (fc != nullptr && eth != nullptr) {
-        xel_ethport_attr_s attr{};
-        status = xell_ethport_get_attr(eth, &attr);
-        if (status != XEL_STATUS_OK)
-            return status;
-        // The Ethernet side is up: only the FCoE function is down.
-        if (attr.port_state != XEL_PORT_ST_DISABLED && attr.port_state != XEL_PORT_ST_DISABLING)
-            return xell_fcoe_port_enable(fc);
-    }
+    // The Ethernet side is up: only the FCoE function is down.
+    if (fc != nullptr && eth_state != XEL_PORT_ST_DISABLED && eth_state != XEL_PORT_ST_DISABLING)
+        return xell_fcoe_port_enable(fc);
     return xell_port_set_enabled(ioc, XEL_CMD_PORT_ENABLE, true);
 }
 
 xel_status_t xell_port_disable(xell_t *ioc)
 {
     xell_t *fc = nullptr;
-    xell_t *eth = nullptr;
-    xel_status_t status = xell_port_pair(ioc, &fc, &eth);
+    uint32_t eth_state = 0;
+    xel_status_t status = xell_port_converged(ioc, &fc, &eth_state);
     if (status != XEL_STATUS_OK)
         return status;
-    if (fc != nullptr && eth != nullptr) {
-        xel_ethport_attr_s attr{};
-        status = xell_ethport_get_attr(eth, &attr);
-        if (status != XEL_STATUS_OK)
-            return status;
-        // The Ethernet side is down already: only the FCoE function is left.
-        if (attr.port_state == XEL_PORT_ST_DISABLED)
-            return xell_fcoe_port_disable(fc);
-    }
+    // The Ethernet side is down already: only the FCoE function is left.
+    if (fc != nullptr && eth_state == XEL_PORT_ST_DISABLED)
+        return xell_fcoe_port_disable(fc);
     status = xell_header_request(ioc, XEL_CMD_PORT_DISABLE, 0, 8, 8);
     if (status != XEL_STATUS_OK)
         return status;

@@ -95,6 +95,15 @@ xel_status_t xell_trunk_check_ports(xell_adapter_t *adapter)
     return XEL_STATUS_OK;
 }
 
+// The adapter of that index, when it can bundle its ports.
+xel_status_t xell_trunk_adapter(int ad_idx, xell_adapter_t **adapter)
+{
+    *adapter = xell_adapter_get_by_idx(ad_idx);
+    if (*adapter == nullptr)
+        return XEL_STATUS_FAILED;
+    return xell_adapter_is_trunk_capable(*adapter);
+}
+
 } // namespace
 
 xel_status_t xell_port_get_trunk_attr(xell_t *ioc, xel_trunk_attr_s *attr)
@@ -126,10 +135,8 @@ xel_status_t xell_adapter_is_trunk_capable(xell_adapter_t *adapter)
 
 xel_status_t xell_trunk_enable(int ad_idx)
 {
-    xell_adapter_t *adapter = xell_adapter_get_by_idx(ad_idx);
-    if (adapter == nullptr)
-        return XEL_STATUS_FAILED;
-    xel_status_t status = xell_adapter_is_trunk_capable(adapter);
+    xell_adapter_t *adapter = nullptr;
+    xel_status_t status = xell_trunk_adapter(ad_idx, &adapter);
     if (status == XEL_STATUS_OK)
         status = xell_trunk_check_ports(adapter);
     if (status != XEL_STATUS_OK)
@@ -155,10 +162,8 @@ xel_status_t xell_trunk_enable(int ad_idx)
 
 xel_status_t xell_trunk_disable(int ad_idx)
 {
-    xell_adapter_t *adapter = xell_adapter_get_by_idx(ad_idx);
-    if (adapter == nullptr)
-        return XEL_STATUS_FAILED;
-    xel_status_t status = xell_adapter_is_trunk_capable(adapter);
+    xell_adapter_t *adapter = nullptr;
+    xel_status_t status = xell_trunk_adapter(ad_idx, &adapter);
     if (status != XEL_STATUS_OK)
         return status;
     uint32_t trunked = 0;
@@ -210,10 +215,8 @@ xel_status_t xell_trunk_disable(int ad_idx)
 
 xel_status_t xell_trunk_query(int ad_idx, xel_trunk_attr_s *attr)
 {
-    xell_adapter_t *adapter = xell_adapter_get_by_idx(ad_idx);
-    if (adapter == nullptr)
-        return XEL_STATUS_FAILED;
-    xel_status_t status = xell_adapter_is_trunk_capable(adapter);
+    xell_adapter_t *adapter = nullptr;
+    xel_status_t status = xell_trunk_adapter(ad_idx, &adapter);
     if (status != XEL_STATUS_OK)
         return status;
     for (int port_idx = 0; port_idx < adapter->port_count; port_idx++) {
