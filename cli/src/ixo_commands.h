@@ -3,6 +3,8 @@
 // here once it exists.
 #pragma once
 
+#include "ixo_id.h"
+
 void ixo_adapter_usage(bool bhelp);
 void ixo_auth_usage(bool bhelp);
 void ixo_bios_usage(bool bhelp);
@@ -32,3 +34,28 @@ void ixo_trunk_usage(bool bhelp);
 void ixo_vhba_usage(bool bhelp);
 void ixo_vnic_usage(bool bhelp);
 void ixo_vport_usage(bool bhelp);
+
+// Port class (ixoport*.cpp): argv is the whole vector, id the resolved target.
+int ixo_port_alpaclr(char **argv, int argc, ixo_id_t *id);
+int ixo_port_alpaset(char **argv, int argc, ixo_id_t *id);
+int ixo_port_bbsc_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_port_bbsc_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_port_bbsc_query(char **argv, int argc, ixo_id_t *id);
+int ixo_port_bfs_list(char **argv, int argc, ixo_id_t *id);
+int ixo_port_cfg_mode(char **argv, int argc, ixo_id_t *id);
+int ixo_port_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_port_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_port_faa_query(char **argv, int argc, ixo_id_t *id);
+int ixo_port_fw_statistics(char **argv, int argc, ixo_id_t *id);
+int ixo_port_fw_statsclr(char **argv, int argc, ixo_id_t *id);
+int ixo_port_list(char **argv, int argc, ixo_id_t *id);
+int ixo_port_name(char **argv, int argc, ixo_id_t *id);
+int ixo_port_pcifn_ethlist(char **argv, int argc, ixo_id_t *id);
+int ixo_port_pcifn_fclist(char **argv, int argc, ixo_id_t *id);
+int ixo_port_pcifn_list(char **argv, int argc, ixo_id_t *id);
+int ixo_port_query(char **argv, int argc, ixo_id_t *id);
+int ixo_port_rfsize(char **argv, int argc, ixo_id_t *id);
+int ixo_port_speed(char **argv, int argc, ixo_id_t *id);
+int ixo_port_statistics(char **argv, int argc, ixo_id_t *id);
+int ixo_port_statsclr(char **argv, int argc, ixo_id_t *id);
+int ixo_port_topology(char **argv, int argc, ixo_id_t *id);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "xel_types.h"
+#include "xell_state.h" // the speed and topology codes the parsers give
 
 #include <cstddef>
 #include <cstdint>
@@ -37,7 +38,3 @@ void ixo_print_lun(lun_t lun);
 void ixo_convert_lun_to_string(lun_t lun, char *buf, size_t size);
 void ixo_print_duration(uint32_t seconds);
 void ixo_print_header_line(uint8_t columns);
-
-constexpr uint32_t XEL_PORT_SPEED_AUTO = 15;
-constexpr uint32_t XEL_PORT_TOPOLOGY_LOOP = 2;
-constexpr uint32_t XEL_PORT_TOPOLOGY_P2P = 5;

@@ -1,7 +1,32 @@
+#include "ixoport.h"
+
 #include "ixo_commands.h"
 #include "ixo_usage.h"
 
 #include <cstdio>
+#include <cstring>
+
+bool ixo_port_is_storage(const xell_t *ioc)
+{
+    return ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE;
+}
+
+xell_port_t *ixo_port_of(const xell_t *ioc)
+{
+    return xell_adapter_get_port(xell_adapter_get_by_idx(ioc->ad_id), ioc->port_num);
+}
+
+uint32_t ixo_port_fc_addr(uint32_t pid)
+{
+    uint8_t bytes[4];
+    std::memcpy(bytes, &pid, sizeof bytes);
+    return static_cast<uint32_t>(bytes[0]) << 16 | static_cast<uint32_t>(bytes[1]) << 8 | bytes[2];
+}
+
+void ixo_port_print_preboot_note()
+{
+    std::fputs("\n# indicates operation performed from pre-boot configuration.\n\n", stdout);
+}
 
 void ixo_port_usage(bool bhelp)
 {

@@ -209,31 +209,31 @@ const ixo_cmd_desc_t ixo_phy_cmd_desc[] = {
 static_assert(std::size(ixo_phy_cmd_desc) == 4);
 
 const ixo_cmd_desc_t ixo_port_cmd_desc[] = {
-    {"--alpaclr", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_port_alpaclr
-    {"--alpaset", 1, 2, PORT_ID, PATH_FC, nullptr}, // ixo_port_alpaset
-    {"--bfs_list", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_port_bfs_list
-    {"--dfsize", 1, 2, PORT_ID, PATH_FC, nullptr}, // ixo_port_rfsize
-    {"--disable", 1, 1, PORT_ID, PATH_ANY, nullptr}, // ixo_port_disable
-    {"--enable", 1, 1, PORT_ID, PATH_ANY, nullptr}, // ixo_port_enable
+    {"--alpaclr", 1, 1, PORT_ID, PATH_FC, ixo_port_alpaclr},
+    {"--alpaset", 1, 2, PORT_ID, PATH_FC, ixo_port_alpaset},
+    {"--bfs_list", 1, 1, ADAPTER_ID, PATH_ANY, ixo_port_bfs_list},
+    {"--dfsize", 1, 2, PORT_ID, PATH_FC, ixo_port_rfsize},
+    {"--disable", 1, 1, PORT_ID, PATH_ANY, ixo_port_disable},
+    {"--enable", 1, 1, PORT_ID, PATH_ANY, ixo_port_enable},
     {"--events", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_port_get_events
-    {"--faa", 2, 2, PORT_ID, PATH_FC, nullptr}, // ixo_port_faa_query
-    {"--fccr_disable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_port_bbsc_disable
-    {"--fccr_enable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_port_bbsc_enable
-    {"--fccr_query", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_port_bbsc_query
-    {"--fwstats", 1, 1, PORT_ID, PATH_ANY, nullptr}, // ixo_port_fw_statistics
-    {"--fwstatsclr", 1, 1, PORT_ID, PATH_ANY, nullptr}, // ixo_port_fw_statsclr
-    {"--list", 0, 1, ID_NONE, PATH_ANY, nullptr}, // ixo_port_list
-    {"--mode", 2, 3, PORT_FIRST_IOC, PATH_ANY, nullptr}, // ixo_port_cfg_mode
-    {"--name", 1, 2, PORT_ID, PATH_ANY, nullptr}, // ixo_port_name
-    {"--pcifn_ethlist", 2, 2, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_port_pcifn_ethlist
-    {"--pcifn_fclist", 2, 2, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_port_pcifn_fclist
-    {"--pcifn_list", 2, 2, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_port_pcifn_list
+    {"--faa", 2, 2, PORT_ID, PATH_FC, ixo_port_faa_query},
+    {"--fccr_disable", 1, 1, PORT_ID, PATH_FC, ixo_port_bbsc_disable},
+    {"--fccr_enable", 1, 1, PORT_ID, PATH_FC, ixo_port_bbsc_enable},
+    {"--fccr_query", 1, 1, PORT_ID, PATH_FC, ixo_port_bbsc_query},
+    {"--fwstats", 1, 1, PORT_ID, PATH_ANY, ixo_port_fw_statistics},
+    {"--fwstatsclr", 1, 1, PORT_ID, PATH_ANY, ixo_port_fw_statsclr},
+    {"--list", 0, 1, ID_NONE, PATH_ANY, ixo_port_list},
+    {"--mode", 2, 3, PORT_FIRST_IOC, PATH_ANY, ixo_port_cfg_mode},
+    {"--name", 1, 2, PORT_ID, PATH_ANY, ixo_port_name},
+    {"--pcifn_ethlist", 2, 2, ADAPTER_ID, PATH_ANY, ixo_port_pcifn_ethlist},
+    {"--pcifn_fclist", 2, 2, ADAPTER_ID, PATH_ANY, ixo_port_pcifn_fclist},
+    {"--pcifn_list", 2, 2, ADAPTER_ID, PATH_ANY, ixo_port_pcifn_list},
     {"--perf", 1, 5, ID_NONE, PATH_FC, nullptr}, // ixo_port_perf
-    {"--query", 1, 1, PORT_ID, PATH_ANY, nullptr}, // ixo_port_query
-    {"--speed", 1, 2, PORT_ID, PATH_FC, nullptr}, // ixo_port_speed
-    {"--stats", 1, 1, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_port_statistics
-    {"--statsclr", 1, 1, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_port_statsclr
-    {"--topology", 1, 2, PORT_ID, PATH_FC, nullptr}, // ixo_port_topology
+    {"--query", 1, 1, PORT_ID, PATH_ANY, ixo_port_query},
+    {"--speed", 1, 2, PORT_ID, PATH_FC, ixo_port_speed},
+    {"--stats", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_port_statistics},
+    {"--statsclr", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_port_statsclr},
+    {"--topology", 1, 2, PORT_ID, PATH_FC, ixo_port_topology},
 };
 static_assert(std::size(ixo_port_cmd_desc) == 25);
 

@@ -1,13 +1,12 @@
 # Target words on the default host: a two-port FC HBA (adapter 1) and a
 # two-port converged adapter (adapter 2: FCoE functions 0 and 1, Ethernet
-# functions 2 and 3). A target that resolves reaches the command, which
-# answers "not supported" (162) while it has no handler.
-$ ixo-sim port --query 1/0 2>/dev/null
-[162]
-$ ixo-sim port --query 10:00:00:7a:3c:05:10:00 2>/dev/null
-[162]
-$ ixo-sim port --query 0000:05:00.0 2>/dev/null
-[162]
+# functions 2 and 3). A target that resolves reaches the command.
+$ ixo-sim port --query 1/0 | head -1
+| function id:                1/0/0
+$ ixo-sim port --query 10:00:00:7a:3c:05:10:00 | head -1
+| function id:                1/0/0
+$ ixo-sim port --query 0000:05:00.0 | head -1
+| function id:                1/0/0
 $ ixo-sim port --query 1/5
 ! ERROR: port id "1/5" in command is incorrect
 [171]
