@@ -24,13 +24,28 @@ const char *ixo_value_word(char **argv, int argc)
     return argc > 4 ? argv[4] : nullptr;
 }
 
-// After a setting was accepted: when it takes effect.
-void ixo_print_enforced(const xel_port_attr_s &attr)
+// Commands that send one request and say so when it succeeded.
+int ixo_port_request(ixo_id_t *id, xel_status_t (*request)(xell_t *), const char *done)
 {
+    if (id->xell == nullptr)
+        return XEL_STATUS_FAILED;
+    xel_status_t status = request(id->xell);
+    if (status == XEL_STATUS_OK)
+        std::fputs(done, stdout);
+    return status;
+}
+
+// The status of a setting's request; once it was accepted, also when the
+// setting takes effect.
+xel_status_t ixo_port_enforced(xel_status_t status, const xel_port_attr_s &attr)
+{
+    if (status != XEL_STATUS_OK)
+        return status;
     if (attr.port_state == XEL_PORT_ST_DISABLED)
         std::fputs("Setting will be enforced on port --enable\n", stdout);
     else
         std::fputs("Setting will be enforced after port --disable and --enable\n", stdout);
+    return status;
 }
 
 // The state of the Ethernet side of a port, when it can be read.
@@ -133,10 +148,7 @@ int ixo_port_enable(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
         std::fputs("port is already enabled\n", stdout);
         return XEL_STATUS_OK;
     }
-    xel_status_t status = xell_port_enable(ioc);
-    if (status == XEL_STATUS_OK)
-        std::fputs("port enabled\n", stdout);
-    return status;
+    return ixo_port_request(id, xell_port_enable, "port enabled\n");
 }
 
 int ixo_port_disable(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
@@ -165,10 +177,7 @@ int ixo_port_disable(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
         std::fputs("port is already disabled\n", stdout);
         return XEL_STATUS_OK;
     }
-    xel_status_t status = xell_port_disable(ioc);
-    if (status == XEL_STATUS_OK)
-        std::fputs("port disabled\n", stdout);
-    return status;
+    return ixo_port_request(id, xell_port_disable, "port disabled\n");
 }
 
 int ixo_port_name(char **argv, int argc, ixo_id_t *id)
@@ -240,10 +249,7 @@ int ixo_port_topology(char **argv, int argc, ixo_id_t *id)
         std::printf("Configured topology is:\t%s\n", xell_port_topology_to_string(attr.pport_cfg.topology));
         return XEL_STATUS_OK;
     }
-    status = xell_port_cfg_topology(ioc, topology);
-    if (status == XEL_STATUS_OK)
-        ixo_print_enforced(attr);
-    return status;
+    return ixo_port_enforced(xell_port_cfg_topology(ioc, topology), attr);
 }
 
 int ixo_port_speed(char **argv, int argc, ixo_id_t *id)
@@ -271,10 +277,7 @@ int ixo_port_speed(char **argv, int argc, ixo_id_t *id)
     status = xell_sfp_speed(ioc, speed);
     if (status != XEL_STATUS_OK)
         return status;
-    status = xell_port_cfg_speed(ioc, speed);
-    if (status == XEL_STATUS_OK)
-        ixo_print_enforced(attr);
-    return status;
+    return ixo_port_enforced(xell_port_cfg_speed(ioc, speed), attr);
 }
 
 int ixo_port_alpaset(char **argv, int argc, ixo_id_t *id)
@@ -303,13 +306,7 @@ int ixo_port_alpaset(char **argv, int argc, ixo_id_t *id)
 
 int ixo_port_alpaclr(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
 {
-    xell_t *ioc = id->xell;
-    if (ioc == nullptr)
-        return XEL_STATUS_FAILED;
-    xel_status_t status = xell_port_clr_hardalpa(ioc);
-    if (status == XEL_STATUS_OK)
-        std::fputs("Port hard assigned alpa cleared\n", stdout);
-    return status;
+    return ixo_port_request(id, xell_port_clr_hardalpa, "Port hard assigned alpa cleared\n");
 }
 
 int ixo_port_rfsize(char **argv, int argc, ixo_id_t *id)
@@ -334,10 +331,7 @@ int ixo_port_rfsize(char **argv, int argc, ixo_id_t *id)
         std::printf("Port maximum receive data field size is: %d\n", attr.pport_cfg.maxfrsize);
         return XEL_STATUS_OK;
     }
-    status = xell_port_cfg_maxfrsize(ioc, static_cast<uint16_t>(size));
-    if (status == XEL_STATUS_OK)
-        ixo_print_enforced(attr);
-    return status;
+    return ixo_port_enforced(xell_port_cfg_maxfrsize(ioc, static_cast<uint16_t>(size)), attr);
 }
 
 int ixo_port_cfg_mode(char **argv, int argc, ixo_id_t *id)
@@ -476,13 +470,7 @@ int ixo_port_statistics(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
 
 int ixo_port_statsclr(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
 {
-    xell_t *ioc = id->xell;
-    if (ioc == nullptr)
-        return XEL_STATUS_FAILED;
-    xel_status_t status = xell_port_reset_stats(ioc);
-    if (status == XEL_STATUS_OK)
-        std::fputs("Successfully reset the port level stats\n", stdout);
-    return status;
+    return ixo_port_request(id, xell_port_reset_stats, "Successfully reset the port level stats\n");
 }
 
 namespace {
@@ -578,11 +566,5 @@ int ixo_port_fw_statistics(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
 
 int ixo_port_fw_statsclr(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
 {
-    xell_t *ioc = id->xell;
-    if (ioc == nullptr)
-        return XEL_STATUS_FAILED;
-    xel_status_t status = xell_ioc_reset_fwstats(ioc);
-    if (status == XEL_STATUS_OK)
-        std::fputs("Successfully reset the fw level stats\n", stdout);
-    return status;
+    return ixo_port_request(id, xell_ioc_reset_fwstats, "Successfully reset the fw level stats\n");
 }

@@ -112,3 +112,14 @@ $ ixo-sim port --enable 1/0
 [61]
 $ xelsim log | grep -E '0xC0084(33|43)[12]|0xC008C10[34]'
 | xel 0   0xC0084331 status 61    0000:06:00.0
+
+# A port in D-port diagnostics counts as down: enable is sent.
+$ cat > dport.json
+< {"adapters": [{"functions": [{"pci": "0000:05:00.0", "type": "fc", "port": 0, "dport": true}]}]}
+$ xelsim create dport.json
+| Created the emulated host from file dport.json: 1 PCI functions
+$ xelsim log --clear
+$ ixo-sim port --enable 1/0
+| port enabled
+$ xelsim log | grep -E '0xC0084(33|43)[12]|0xC008C10[34]'
+| xel 0   0xC0084331 status 0     0000:05:00.0
