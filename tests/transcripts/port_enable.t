@@ -123,3 +123,22 @@ $ ixo-sim port --enable 1/0
 | port enabled
 $ xelsim log | grep -E '0xC0084(33|43)[12]|0xC008C10[34]'
 | xel 0   0xC0084331 status 0     0000:05:00.0
+
+# A converged port enabled or disabled through its Ethernet function keeps
+# the setting under its FCoE function, so it comes up at the next driver
+# load as it was left.
+$ xelsim create default
+| Created the emulated host from preset default: 6 PCI functions
+$ ixo-sim port --disable 2/0
+| port disabled
+$ grep port-enable $IXO_SIM_ROOT/etc/xel.conf
+| xel2-port-enable = "FALSE";
+$ ixo-sim port --enable 2/0/2
+| port enabled
+$ grep -c port-enable $IXO_SIM_ROOT/etc/xel.conf
+| 0
+[1]
+$ ixo-sim port --disable 2/0/2
+| port disabled
+$ grep port-enable $IXO_SIM_ROOT/etc/xel.conf
+| xel2-port-enable = "FALSE";

@@ -48,10 +48,13 @@ xel_status_t xell_port_converged(xell_t *ioc, xell_t **fc, uint32_t *eth_state)
     return status;
 }
 
-xel_status_t xell_port_set_enabled(xell_t *ioc, uint32_t cmd, bool enable)
+// The setting is kept under a port WWN: a converged port enabled or
+// disabled through its Ethernet function keeps it under its FCoE function,
+// so that the port comes up at the next driver load as it was left.
+xel_status_t xell_port_set_enabled(xell_t *ioc, uint32_t cmd, bool enable, xell_t *keeper)
 {
     return xell_config_persist_if(xell_header_request(ioc, cmd, 0, 8, 8),
-                                  [&] { xell_config_enable(ioc, enable); });
+                                  [&] { xell_config_enable(keeper, enable); });
 }
 
 // The boot configuration follows the port's configured topology, so that
@@ -191,7 +194,7 @@ xel_status_t xell_port_enable(xell_t *ioc)
     // The Ethernet side is up: only the FCoE function is down.
     if (fc != nullptr && eth_state != XEL_PORT_ST_DISABLED && eth_state != XEL_PORT_ST_DISABLING)
         return xell_fcoe_port_enable(fc);
-    return xell_port_set_enabled(ioc, XEL_CMD_PORT_ENABLE, true);
+    return xell_port_set_enabled(ioc, XEL_CMD_PORT_ENABLE, true, fc != nullptr ? fc : ioc);
 }
 
 xel_status_t xell_port_disable(xell_t *ioc)
@@ -211,17 +214,17 @@ xel_status_t xell_port_disable(xell_t *ioc)
     xel_status_t boot = xell_port_sync_boot_topology(ioc);
     if (boot != XEL_STATUS_OK)
         return boot;
-    return xell_config_persist_if(status, [&] { xell_config_enable(ioc, false); });
+    return xell_config_persist_if(status, [&] { xell_config_enable(fc != nullptr ? fc : ioc, false); });
 }
 
 xel_status_t xell_fcoe_port_enable(xell_t *ioc)
 {
-    return xell_port_set_enabled(ioc, XEL_CMD_FCOE_PORT_ENABLE, true);
+    return xell_port_set_enabled(ioc, XEL_CMD_FCOE_PORT_ENABLE, true, ioc);
 }
 
 xel_status_t xell_fcoe_port_disable(xell_t *ioc)
 {
-    return xell_port_set_enabled(ioc, XEL_CMD_FCOE_PORT_DISABLE, false);
+    return xell_port_set_enabled(ioc, XEL_CMD_FCOE_PORT_DISABLE, false, ioc);
 }
 
 // ---- attributes and statistics ----------------------------------------------
