@@ -1,6 +1,7 @@
 // The port library over the emulated kernel: what reaches the emulated
 // drivers, the converged-port enable and disable rule, what lands in the
 // configuration file, and failures reaching the caller.
+#include "emulated_host.h"
 #include "sim_driver.h"
 #include "sim_kernel.h"
 #include "sim_state.h"
@@ -30,22 +31,13 @@ constexpr const char *eth0 = "0000:06:00.2";
 // The library on a fresh default host: adapter 1 a two-port FC HBA,
 // adapter 2 a converged adapter whose ports hold an FCoE function
 // (position 0) and an Ethernet function (position 1).
-class PortLibrary : public ::testing::Test {
+class PortLibrary : public EmulatedHostTest {
 protected:
     void SetUp() override
     {
-        std::string error;
-        ASSERT_TRUE(sim_create_host(root.path(), "default", &error)) << error;
-        host = std::make_unique<SimHost>(root.path());
-        kernel = std::make_unique<EmulatedSys>(*host);
-        xell_os_install(kernel.get());
+        ASSERT_TRUE(start("default"));
         ASSERT_EQ(xell_adapter_scan(), 2);
         forget_requests();
-    }
-    void TearDown() override
-    {
-        xell_adapter_free();
-        xell_os_install(nullptr);
     }
 
     static xell_t *ioc(int adapter, int port, int position)
@@ -108,10 +100,6 @@ protected:
                 lines.push_back(line);
         return lines;
     }
-
-    TempRoot root;
-    std::unique_ptr<SimHost> host;
-    std::unique_ptr<EmulatedSys> kernel;
 };
 
 uint32_t eth_state(xell_t *eth)

@@ -1,4 +1,5 @@
 #include "ixo_errors.h"
+#include "emulated_host.h"
 #include "ixo_id.h"
 #include "sim_kernel.h"
 #include "sim_topology.h"
@@ -17,26 +18,13 @@ namespace {
 // The library over the emulated kernel on a fresh default host: a
 // two-port FC HBA (bus 05) and a two-port converged adapter (bus 06,
 // FCoE functions 0 and 1, Ethernet functions 2 and 3).
-class DefaultHost : public ::testing::Test {
+class DefaultHost : public EmulatedHostTest {
 protected:
     void SetUp() override
     {
-        std::string error;
-        ASSERT_TRUE(sim_create_host(root.path(), "default", &error)) << error;
-        host = std::make_unique<SimHost>(root.path());
-        kernel = std::make_unique<EmulatedSys>(*host);
-        xell_os_install(kernel.get());
+        ASSERT_TRUE(start("default"));
         ASSERT_EQ(xell_adapter_scan(), 2);
     }
-    void TearDown() override
-    {
-        xell_adapter_free();
-        xell_os_install(nullptr);
-    }
-
-    TempRoot root;
-    std::unique_ptr<SimHost> host;
-    std::unique_ptr<EmulatedSys> kernel;
 };
 
 } // namespace
@@ -159,28 +147,16 @@ constexpr const char *three_adapters = R"({
   ]
 })";
 
-class ThreeAdapters : public ::testing::Test {
+class ThreeAdapters : public EmulatedHostTest {
 protected:
     void SetUp() override
     {
         std::string error;
         sim_topology topology;
         ASSERT_TRUE(sim_parse_topology(three_adapters, &topology, &error)) << error;
-        ASSERT_TRUE(sim_create_host_from(root.path(), topology, &error)) << error;
-        host = std::make_unique<SimHost>(root.path());
-        kernel = std::make_unique<EmulatedSys>(*host);
-        xell_os_install(kernel.get());
+        ASSERT_TRUE(start(topology));
         ASSERT_EQ(xell_adapter_scan(), 3);
     }
-    void TearDown() override
-    {
-        xell_adapter_free();
-        xell_os_install(nullptr);
-    }
-
-    TempRoot root;
-    std::unique_ptr<SimHost> host;
-    std::unique_ptr<EmulatedSys> kernel;
 };
 
 } // namespace

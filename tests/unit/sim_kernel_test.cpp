@@ -1,3 +1,4 @@
+#include "emulated_host.h"
 #include "sim_kernel.h"
 #include "sim_state.h"
 #include "sim_topology.h"
@@ -20,21 +21,12 @@
 
 namespace {
 
-class EmulatedKernel : public ::testing::Test {
+class EmulatedKernel : public EmulatedHostTest {
 protected:
     void SetUp() override
     {
-        std::string error;
-        ASSERT_TRUE(sim_create_host(root.path(), "default", &error)) << error;
-        host = std::make_unique<SimHost>(root.path());
-        kernel = std::make_unique<EmulatedSys>(*host);
+        ASSERT_TRUE(start("default"));
         kernel->set_time_scale(0.001);
-        xell_os_install(kernel.get());
-    }
-    void TearDown() override
-    {
-        xell_adapter_free();
-        xell_os_install(nullptr);
     }
 
     void add_fault(sim_fault fault)
@@ -76,9 +68,6 @@ protected:
         return err;
     }
 
-    TempRoot root;
-    std::unique_ptr<SimHost> host;
-    std::unique_ptr<EmulatedSys> kernel;
 };
 
 } // namespace
