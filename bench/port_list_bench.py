@@ -56,10 +56,10 @@ def measure(bindir, adapters, command, runs):
     with tempfile.TemporaryDirectory(prefix="ixo-bench-") as tmp:
         root = os.path.join(tmp, "root")
         env = dict(os.environ, IXO_SIM_ROOT=root)
-        spec = os.path.join(tmp, "host.json")
-        with open(spec, "w", encoding="utf-8") as f:
+        host_file = os.path.join(tmp, "host.json")
+        with open(host_file, "w", encoding="utf-8") as f:
             json.dump(topology(adapters), f)
-        subprocess.run([os.path.join(bindir, "xelsim"), "create", spec], env=env, check=True,
+        subprocess.run([os.path.join(bindir, "xelsim"), "create", host_file], env=env, check=True,
                        stdout=subprocess.DEVNULL)
         argv = [os.path.join(bindir, "ixo-sim")] + command
         subprocess.run(argv, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
