@@ -6,11 +6,6 @@
 #include <cstdio>
 #include <cstring>
 
-bool ixo_port_is_storage(const xell_t *ioc)
-{
-    return ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE;
-}
-
 xell_port_t *ixo_port_of(const xell_t *ioc)
 {
     return xell_adapter_get_port(xell_adapter_get_by_idx(ioc->ad_id), ioc->port_num);

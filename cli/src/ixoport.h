@@ -4,7 +4,6 @@
 #include "xell_port.h"
 
 // FC and FCoE functions; everything else is a network function.
-bool ixo_port_is_storage(const xell_t *ioc);
 // The port of the adapter model an IOC belongs to; null when its adapter
 // or port is gone.
 xell_port_t *ixo_port_of(const xell_t *ioc);

@@ -127,7 +127,7 @@ int ixo_port_enable(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
     if (ioc == nullptr)
         return XEL_STATUS_FAILED;
     uint32_t eth_state = 0;
-    if (ixo_port_is_storage(ioc)) {
+    if (xell_ioc_is_storage(ioc)) {
         xell_t *eth = xell_port_get_first_ethioc(ixo_port_of(ioc));
         xel_port_attr_s attr{};
         if (xell_port_get_attr(ioc, &attr) != XEL_STATUS_OK)
@@ -157,7 +157,7 @@ int ixo_port_disable(char ** /*argv*/, int /*argc*/, ixo_id_t *id)
     if (ioc == nullptr)
         return XEL_STATUS_FAILED;
     uint32_t eth_state = 0;
-    if (ixo_port_is_storage(ioc)) {
+    if (xell_ioc_is_storage(ioc)) {
         xell_t *eth = xell_port_get_first_ethioc(ixo_port_of(ioc));
         xel_port_attr_s attr{};
         if (xell_port_get_attr(ioc, &attr) != XEL_STATUS_OK)

@@ -238,7 +238,7 @@ int ixo_list_port(int ad_idx, xell_port_t *port, ixo_port_row_ctx &ctx, bool ver
             continue;
         found++;
         std::printf("%-7s%-4d", " ", pcifn);
-        status = ixo_port_is_storage(ioc) ? ixo_display_storage_info(ioc, ctx, ctx.converged, preboot)
+        status = xell_ioc_is_storage(ioc) ? ixo_display_storage_info(ioc, ctx, ctx.converged, preboot)
                                           : ixo_display_eth_info(ioc, ctx);
         if (status != XEL_STATUS_OK)
             result = E_CLI_LIST_ERR;

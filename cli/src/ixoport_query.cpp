@@ -208,7 +208,7 @@ xel_status_t ixo_port_display_cna_attrs(xell_t *ioc, const ixo_query_ctx &q)
     xell_port_t *port = ixo_port_of(ioc);
     if (port == nullptr)
         return XEL_STATUS_FAILED;
-    bool storage = ixo_port_is_storage(ioc);
+    bool storage = xell_ioc_is_storage(ioc);
     xell_t *fc = storage ? ioc : xell_port_get_first_fcioc(port);
     xell_t *eth = storage ? xell_port_get_first_ethioc(port) : ioc;
     xel_status_t status = XEL_STATUS_OK;

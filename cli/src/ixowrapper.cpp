@@ -9,17 +9,12 @@
 
 namespace {
 
-bool ixo_is_storage(const xell_t *ioc)
-{
-    return ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE;
-}
-
 // The IOC must be of the kind the command works on.
 int ixo_check_type(const xell_t *ioc, int ioc_type)
 {
-    if (ioc_type != IXO_IOC_TYPE_ETH && !ixo_is_storage(ioc))
+    if (ioc_type != IXO_IOC_TYPE_ETH && !xell_ioc_is_storage(ioc))
         return E_CLI_NO_FC_INFO;
-    if (ioc_type == IXO_IOC_TYPE_ETH && ixo_is_storage(ioc))
+    if (ioc_type == IXO_IOC_TYPE_ETH && xell_ioc_is_storage(ioc))
         return E_CLI_NO_ETH_INFO;
     return E_CLI_NO_ERROR;
 }

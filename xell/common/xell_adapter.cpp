@@ -112,10 +112,6 @@ bool xell_adapter_for_each_ioc(xell_adapter_t *adapter, Visit visit)
     return true;
 }
 
-bool xell_is_storage(const xell_t *ioc)
-{
-    return ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE;
-}
 
 // Walks every IOC of every adapter in order; stops at the first the test
 // accepts.
@@ -225,7 +221,7 @@ xell_t *xell_adapter_get_ioc_by_str(const char *text)
 xell_t *xell_adapter_get_ioc_by_wwn(wwn_t wwn)
 {
     return xell_adapter_find_ioc(
-        [wwn](const xell_t *ioc) { return xell_is_storage(ioc) && (ioc->pwwn == wwn || ioc->nwwn == wwn); });
+        [wwn](const xell_t *ioc) { return xell_ioc_is_storage(ioc) && (ioc->pwwn == wwn || ioc->nwwn == wwn); });
 }
 
 xell_t *xell_adapter_get_ioc_by_mac(mac_t mac)

@@ -252,7 +252,7 @@ void xell_config_ad_trunk(const char *serialnum, bool mode)
 
 xel_status_t xell_config_ioc_name(const xell_t *xell, const char *name)
 {
-    bool fc = xell->ioc_type == XEL_IOC_TYPE_FC || xell->ioc_type == XEL_IOC_TYPE_FCoE;
+    bool fc = xell_ioc_is_storage(xell);
     if (xell_cfg_text_refused(fc ? XELL_CFG_NAME : XELL_CFG_ETHNAME, name))
         return XEL_STATUS_EINVAL;
     int idx = fc ? xell_config_ioc_lookup(xell->pwwn) : xell_config_ethioc_lookup(xell->mac);

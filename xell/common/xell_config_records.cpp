@@ -216,7 +216,7 @@ xel_status_t xell_config_register_ioc(const xell_t *ioc)
     xel_status_t status = xell_config_load(xell_get_cfg_path());
     if (status != XEL_STATUS_OK)
         return status;
-    if (ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE) {
+    if (xell_ioc_is_storage(ioc)) {
         if (xell_config_ioc_lookup(ioc->pwwn) == -1)
             xell_config_ioc_add(ioc->pwwn);
     } else if (xell_config_ethioc_lookup(ioc->mac) == -1) {

@@ -35,10 +35,6 @@ xel_status_t xell_ioc_header_request(xell_t *ioc, uint32_t cmd)
     return xell_ioc_request(ioc, cmd, &record);
 }
 
-bool xell_is_storage(const xell_t *ioc)
-{
-    return ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE;
-}
 
 // State polls after an enable or disable: the state is checked at once,
 // then with waits that grow to a second, at most this many times.
@@ -159,7 +155,7 @@ xell_t *xell_ioc_get_by_eth_name(const char *name)
 int xell_ioc_get_inst_num_by_pwwn(wwn_t wwn)
 {
     for (xell_t *ioc = xell_ioc_get_list(); ioc != nullptr; ioc = ioc->next)
-        if (xell_is_storage(ioc) && ioc->pwwn == wwn)
+        if (xell_ioc_is_storage(ioc) && ioc->pwwn == wwn)
             return ioc->instance;
     return -1;
 }
@@ -331,7 +327,7 @@ xel_status_t xell_ioc_set_name(xell_t *ioc, const char *name)
 
 xel_status_t xell_iocfc_get_attr(xell_t *ioc, xel_iocfc_attr_t *attr)
 {
-    if (!xell_is_storage(ioc))
+    if (!xell_ioc_is_storage(ioc))
         return XEL_STATUS_FAILED;
     xel_ioctl_iocfc_attr_t record{};
     xel_status_t status = xell_ioc_request(ioc, XEL_CMD_IOCFC_GET_ATTR, &record);
@@ -342,7 +338,7 @@ xel_status_t xell_iocfc_get_attr(xell_t *ioc, xel_iocfc_attr_t *attr)
 
 xel_status_t xell_iocfc_intr_set(xell_t *ioc, uint8_t coalesce, uint16_t delay, uint16_t latency)
 {
-    if (!xell_is_storage(ioc))
+    if (!xell_ioc_is_storage(ioc))
         return XEL_STATUS_FAILED;
     xel_ioctl_iocfc_intr_t record{};
     record.coalesce = coalesce;

@@ -9,10 +9,6 @@
 
 namespace {
 
-bool xell_is_storage(const xell_t *ioc)
-{
-    return ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE;
-}
 
 xell_t *xell_port_find(std::vector<std::unique_ptr<xell_t>> &list, int index)
 {
@@ -35,7 +31,7 @@ xel_status_t xell_port_converged(xell_t *ioc, xell_t **fc, uint32_t *eth_state)
     xell_port_t *port = xell_port_of(ioc);
     if (port == nullptr)
         return XEL_STATUS_FAILED;
-    bool storage = xell_is_storage(ioc);
+    bool storage = xell_ioc_is_storage(ioc);
     *fc = storage ? ioc : xell_port_get_first_fcioc(port);
     xell_t *eth = storage ? xell_port_get_first_ethioc(port) : ioc;
     if (*fc == nullptr || eth == nullptr) {
@@ -125,7 +121,7 @@ xel_status_t xell_port_add_ioc(xell_port_t *port, const xell_t *ioc, const xel_i
         if (ioc->ioc_type == XEL_IOC_TYPE_FCoE || ioc->ioc_type == XEL_IOC_TYPE_LL)
             port->factory_mac = ioc->factory_mac;
     }
-    (xell_is_storage(ioc) ? port->fcioc_list : port->ethioc_list).push_back(std::move(copy));
+    (xell_ioc_is_storage(ioc) ? port->fcioc_list : port->ethioc_list).push_back(std::move(copy));
     port->ioc_count++;
     return XEL_STATUS_OK;
 }

@@ -27,3 +27,9 @@ enum xel_ioc_type_t : uint32_t {
     XEL_IOC_TYPE_FCoE = 2,
     XEL_IOC_TYPE_LL = 3, // Ethernet
 };
+
+// Storage functions (FC and FCoE) belong to xel, the others to kwo.
+constexpr bool xel_ioc_type_is_storage(uint32_t type)
+{
+    return type == XEL_IOC_TYPE_FC || type == XEL_IOC_TYPE_FCoE;
+}

@@ -35,6 +35,11 @@ struct xell_t {
     xell_t *next = nullptr;
 };
 
+inline bool xell_ioc_is_storage(const xell_t *ioc)
+{
+    return xel_ioc_type_is_storage(ioc->ioc_type);
+}
+
 struct xel_ioctl_ioc_info_t;
 struct xel_ioc_attr_t;
 struct xel_iocfc_attr_t;

@@ -56,8 +56,7 @@ std::string xell_hex_pair(uint32_t a, uint32_t b)
 
 std::string xell_debugfs_dir(const xell_t *ioc)
 {
-    bool storage = ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE;
-    return std::string(debugfs_root) + "/" + (storage ? "xel" : "kwo") + "/pci_dev:" + ioc->ioc_hwpath;
+    return std::string(debugfs_root) + "/" + (xell_ioc_is_storage(ioc) ? "xel" : "kwo") + "/pci_dev:" + ioc->ioc_hwpath;
 }
 
 // The record's bufsz becomes the number of bytes actually read, so that

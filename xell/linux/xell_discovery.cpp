@@ -171,7 +171,7 @@ int xell_add_ioc(const xell_pci_host_map &entry, int slot, xel_ioc_type_t type, 
     ioc->instance = info.xeld_num;
     ioc->host = info.host;
     ioc->id = slot;
-    bool storage_ioc = info.ioc_type == XEL_IOC_TYPE_FC || info.ioc_type == XEL_IOC_TYPE_FCoE;
+    bool storage_ioc = xel_ioc_type_is_storage(info.ioc_type);
     std::snprintf(ioc->devpath, sizeof ioc->devpath, "%s", storage_ioc ? node.c_str() : "/dev/kwo");
     xell_fill_ioc_info(ioc.get(), &info);
     if (!ioc_list.empty())
@@ -251,7 +251,7 @@ xell_t *xell_ioc_get_list()
 // the command's.
 void xell_get_ioc_params(xell_t *ioc, const xel_ioctl_ioc_info_t *info)
 {
-    if (info->ioc_type != XEL_IOC_TYPE_FC && info->ioc_type != XEL_IOC_TYPE_FCoE)
+    if (!xel_ioc_type_is_storage(info->ioc_type))
         std::snprintf(ioc->eth_name, sizeof ioc->eth_name, "%.*s", static_cast<int>(sizeof info->eth_name),
                       info->eth_name);
     xell_config_register_ioc(ioc);

@@ -40,7 +40,7 @@ xel_status_t xell_os_ioctl(xell_t *ioc, uint32_t cmd, void *args, int xel_len, i
 {
     (void)xel_len;
     (void)kwo_len;
-    if (ioc->ioc_type == XEL_IOC_TYPE_FC || ioc->ioc_type == XEL_IOC_TYPE_FCoE)
+    if (xell_ioc_is_storage(ioc))
         return xell_bsg_ioctl(ioc, cmd, args, size);
     return xell_kwo_ioctl(ioc, cmd, args, size);
 }
