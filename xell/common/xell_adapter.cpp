@@ -4,6 +4,7 @@
 #include "xell_discovery.h"
 #include "xell_flash.h"
 #include "xell_pcifn.h"
+#include "xell_request.h"
 #include "xell_port.h"
 #include "xell_transport.h"
 
@@ -352,11 +353,8 @@ void xell_adapter_set_name(int ad_id, const char *name)
     }
     bool sent = xell_adapter_for_each_ioc(adapter, [name](xell_t *ioc) {
         xel_ioctl_ioc_name_t record{};
-        record.xeld_num = static_cast<uint16_t>(ioc->instance);
         std::snprintf(record.name, sizeof record.name, "%s", name);
-        xel_status_t status = xell_ioctl(ioc, XEL_CMD_ADAPTER_SET_NAME, &record, 0, 0, sizeof record);
-        if (status == XEL_STATUS_OK)
-            status = static_cast<xel_status_t>(record.status);
+        xel_status_t status = xell_request(ioc, XEL_CMD_ADAPTER_SET_NAME, &record, 0, 0, sizeof record);
         if (status != XEL_STATUS_OK)
             xell_set_last_error(status);
         return status == XEL_STATUS_OK;
@@ -392,11 +390,8 @@ xel_status_t xell_adapter_cfg_mode(xell_t *ioc, const xel_adapter_cfg_mode_t *cf
         xel_adapter_cfg_mode_t cfg;
     } record{};
     static_assert(sizeof record == xel_cmd_size(XEL_CMD_ADAPTER_CFG_MODE));
-    record.xeld_num = static_cast<uint16_t>(ioc->instance);
     record.cfg = *cfg;
-    status = xell_ioctl(ioc, XEL_CMD_ADAPTER_CFG_MODE, &record, 0, 0, sizeof record);
-    if (status == XEL_STATUS_OK)
-        status = static_cast<xel_status_t>(record.status);
+    status = xell_request(ioc, XEL_CMD_ADAPTER_CFG_MODE, &record, 0, 0, sizeof record);
     if (status == XEL_STATUS_OK && cleanup_req)
         status = xell_adapter_cleanup(ioc);
     return status;

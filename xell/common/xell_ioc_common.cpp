@@ -3,6 +3,7 @@
 #include "xel_ioctl.h"
 #include "xell_config.h"
 #include "xell_discovery.h"
+#include "xell_request.h"
 #include "xell_stats.h"
 #include "xell_sys.h"
 #include "xell_transport.h"
@@ -10,7 +11,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 namespace {
 
@@ -22,17 +22,14 @@ void xell_copy_text(char (&dst)[N], const char (&src)[M])
 
 // Sends a record whose header carries the IOC's instance.
 template <typename Record>
-xel_status_t xell_ioc_request(xell_t *ioc, uint32_t cmd, Record *record, int size = sizeof(Record))
+xel_status_t xell_ioc_request(xell_t *ioc, uint32_t cmd, Record *record)
 {
-    record->xeld_num = static_cast<uint16_t>(ioc->instance);
-    xel_status_t status = xell_ioctl(ioc, cmd, record, 0, 0, size);
-    return status != XEL_STATUS_OK ? status : static_cast<xel_status_t>(record->status);
+    return xell_request(ioc, cmd, record, 0, 0, sizeof(Record));
 }
 
 xel_status_t xell_ioc_header_request(xell_t *ioc, uint32_t cmd)
 {
-    xel_ioctl_gen_t record{};
-    return xell_ioc_request(ioc, cmd, &record);
+    return xell_header_request(ioc, cmd, 0, 0, sizeof(xel_ioctl_gen_t));
 }
 
 
@@ -268,21 +265,16 @@ xel_status_t xell_ioc_get_stats(xell_t *ioc, const xell_stats_t **desc, xel_ioc_
 // The statistics travel right behind their 24-byte request record.
 xel_status_t xell_ioc_get_fwstats(xell_t *ioc, const xell_stats_t **desc, xel_fw_stats_t *stats)
 {
-    std::vector<uint8_t> buffer(XEL_FW_STATS_XFER);
+    static_assert(sizeof(xel_ioctl_buf_t) + sizeof(xel_fw_stats_t) == XEL_FW_STATS_XFER);
     xel_ioctl_buf_t record{};
-    record.xeld_num = static_cast<uint16_t>(ioc->instance);
     record.bufsz = XEL_FW_STATS_SIZE;
-    record.buf_ptr = reinterpret_cast<uintptr_t>(buffer.data() + sizeof record);
-    std::memcpy(buffer.data(), &record, sizeof record);
-    xel_status_t status = xell_ioctl(ioc, XEL_CMD_IOC_GET_FWSTATS, buffer.data(), 0, 0, XEL_FW_STATS_XFER);
-    if (status != XEL_STATUS_OK)
-        return status;
-    std::memcpy(&record, buffer.data(), sizeof record);
-    if (record.status == XEL_STATUS_OK) {
-        std::memcpy(stats, buffer.data() + sizeof record, sizeof *stats);
+    xel_fw_stats_t answer{};
+    xel_status_t status = xell_request_data(ioc, XEL_CMD_IOC_GET_FWSTATS, &record, &answer, sizeof answer, 0, 0);
+    if (status == XEL_STATUS_OK) {
+        *stats = answer;
         *desc = &xell_xel_fw_stats;
     }
-    return static_cast<xel_status_t>(record.status);
+    return status;
 }
 
 xel_status_t xell_ioc_reset_stats(xell_t *ioc)
@@ -344,15 +336,8 @@ xel_status_t xell_iocfc_intr_set(xell_t *ioc, uint8_t coalesce, uint16_t delay, 
     record.coalesce = coalesce;
     record.delay = delay;
     record.latency = latency;
-    xel_status_t status = xell_ioc_request(ioc, XEL_CMD_IOCFC_INTR_SET, &record);
-    if (status != XEL_STATUS_OK)
-        return status;
-    status = xell_config_load(xell_get_cfg_path());
-    if (status != XEL_STATUS_OK)
-        return status;
-    xell_config_iocfc_intr(ioc, coalesce != 0, delay, latency);
-    xell_config_sync(xell_get_cfg_path());
-    return XEL_STATUS_OK;
+    return xell_config_persist_if(xell_ioc_request(ioc, XEL_CMD_IOCFC_INTR_SET, &record),
+                                  [&] { xell_config_iocfc_intr(ioc, coalesce != 0, delay, latency); });
 }
 
 xel_status_t xell_ioc_compare_versions(xell_t *ioc)
