@@ -70,8 +70,11 @@ bool sim_preset_topology(const std::string &name, sim_topology *topology)
         if (name != p.name)
             continue;
         std::string text = R"({"adapters": [)";
-        for (size_t i = 0; i < p.adapters.size(); i++)
-            text += (i ? "," : "") + std::string(p.adapters[i]);
+        for (size_t i = 0; i < p.adapters.size(); i++) {
+            if (i > 0)
+                text += ',';
+            text += p.adapters[i];
+        }
         std::string error;
         return sim_parse_topology(text + "]}", topology, &error);
     }
