@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cerrno>
 #include <ctime>
 #include <utility>
@@ -111,7 +112,20 @@ int RootedSys::list_dir(const char *path, std::vector<std::string> *names)
             names->push_back(std::move(name));
     }
     ::closedir(dir);
-    std::sort(names->begin(), names->end());
+    // A real file system lists a directory in an order of its own (a hash
+    // of the names on ext4 and in sysfs), not sorted. A fixed hash order
+    // keeps runs repeatable and proves the library sorts where order matters.
+    auto fnv1a = [](const std::string &name) {
+        uint32_t hash = 2166136261u;
+        for (unsigned char c : name)
+            hash = (hash ^ c) * 16777619u;
+        return hash;
+    };
+    std::sort(names->begin(), names->end(), [&](const std::string &a, const std::string &b) {
+        uint32_t ha = fnv1a(a);
+        uint32_t hb = fnv1a(b);
+        return ha != hb ? ha < hb : a < b;
+    });
     return 0;
 }
 

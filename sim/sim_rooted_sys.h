@@ -32,7 +32,7 @@ public:
     int lstat(const char *path, struct stat *st) override;
     int fstat(int fd, struct stat *st) override;
     ssize_t readlink(const char *path, char *buf, size_t size) override;
-    // Sorted by name, so that the emulated host's order never changes.
+    // In a fixed order that is not sorted, as a real file system lists.
     int list_dir(const char *path, std::vector<std::string> *names) override;
     int ioctl(int fd, unsigned long request, void *arg) override;
     int socket(int domain, int type, int protocol) override;

@@ -1,3 +1,4 @@
+#include "emulated_host.h"
 #include "sim_rooted_sys.h"
 #include "temp_root.h"
 #include "xell_discovery.h"
@@ -5,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -50,13 +53,23 @@ protected:
 
 } // namespace
 
-TEST_F(FileHost, DebugfsIsMountedOnlyWhenItIsNotThere)
+TEST_F(FileHost, DebugfsIsMountedOnlyForADebugfsServiceAndOnlyWhenMissing)
 {
-    xell_ioc_scan(); // no driver directories: nothing found
-    EXPECT_EQ(sys.mounts, 2); // once for each kind of function
+    xell_ioc_scan(); // no driver directories: nothing found, nothing mounted
+    EXPECT_EQ(sys.mounts, 0);
+    root.mkdir("/sys/bus/pci/drivers/kwo/0000:06:00.0");
+    xell_ioc_scan(); // a driver but no device node
+    EXPECT_EQ(sys.mounts, 0);
+
+    xell_t ioc;
+    ioc.ioc_type = XEL_IOC_TYPE_FC;
+    std::strcpy(ioc.ioc_hwpath, "0000:05:00.0");
+    xel_ioctl_debug_t trace{};
+    ASSERT_EQ(xell_ioctl(&ioc, XEL_CMD_DEBUG_FW_TRACE, &trace, 0, 0, sizeof trace), XEL_STATUS_OK);
+    EXPECT_EQ(sys.mounts, 1);
     write("/proc/mounts", "sysfs /sys sysfs rw 0 0\ndebugfs /sys/kernel/debug debugfs rw 0 0\n");
-    xell_ioc_scan();
-    EXPECT_EQ(sys.mounts, 2);
+    ASSERT_EQ(xell_ioctl(&ioc, XEL_CMD_DEBUG_FW_TRACE, &trace, 0, 0, sizeof trace), XEL_STATUS_OK);
+    EXPECT_EQ(sys.mounts, 1);
 }
 
 TEST_F(FileHost, StorageFunctionsNeedANumberedHostEntry)
@@ -130,4 +143,44 @@ TEST_F(FileHost, VirtualPortCreateFindsOnlyEntriesThatExist)
     ASSERT_EQ(xell_ioctl(&ioc, XEL_CMD_VPORT_CREATE, &record, 0, 0, sizeof record), XEL_STATUS_OK);
     EXPECT_EQ(record.status, XEL_STATUS_VPORT_MAX);
     EXPECT_EQ(read("/sys/class/fc_host/host5/vport_create"), "");
+}
+
+namespace {
+
+class ManyBuses : public EmulatedHostTest {};
+
+} // namespace
+
+// The system lists a driver's directory in an order of its own; IOCs,
+// their driver instances and the adapter numbers follow the PCI addresses.
+TEST_F(ManyBuses, FunctionsAreNumberedInPciAddressOrder)
+{
+    sim_topology topology;
+    std::string json = R"({"adapters": [)";
+    for (int bus = 0x10; bus < 0x18; bus++) {
+        char adapter[200];
+        std::snprintf(adapter, sizeof adapter,
+                      R"(%s{"functions": [{"pci": "0000:%02x:00.0", "type": "fc", "port": 0},
+                                          {"pci": "0000:%02x:00.1", "type": "eth", "port": 0}]})",
+                      bus == 0x10 ? "" : ",", bus, bus);
+        json += adapter;
+    }
+    std::string error;
+    ASSERT_TRUE(sim_parse_topology(json + "]}", &topology, &error)) << error;
+    ASSERT_TRUE(start(topology));
+    std::vector<std::string> listed;
+    ASSERT_EQ(kernel->list_dir("/sys/bus/pci/drivers/xel", &listed), 0);
+    ASSERT_FALSE(std::is_sorted(listed.begin(), listed.end())) << "the emulated listing must not be sorted";
+
+    ASSERT_EQ(xell_adapter_scan(), 8);
+    int position = 0;
+    for (xell_t *ioc = xell_ioc_get_list(); ioc != nullptr; ioc = ioc->next, position++) {
+        bool storage = position < 8;
+        int bus = 0x10 + position % 8;
+        char pci[16];
+        std::snprintf(pci, sizeof pci, "0000:%02x:00.%d", bus, storage ? 0 : 1);
+        EXPECT_STREQ(ioc->ioc_hwpath, pci);
+        EXPECT_EQ(ioc->instance, position % 8) << pci;
+        EXPECT_EQ(ioc->ad_id, position % 8 + 1) << pci;
+    }
 }

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -45,6 +46,34 @@ bool xell_write_text(int fd, const std::string &text)
     return xell_os().write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
 }
 
+bool xell_debugfs_mounted()
+{
+    std::string mounts;
+    if (!xell_os_read_file("/proc/mounts", &mounts))
+        return false;
+    size_t pos = 0;
+    while (pos < mounts.size()) {
+        size_t end = mounts.find('\n', pos);
+        std::string line = mounts.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        char device[256], dir[256], type[64];
+        if (std::sscanf(line.c_str(), "%255s %255s %63s", device, dir, type) == 3 &&
+            std::strcmp(dir, debugfs_root) == 0 && std::strcmp(type, "debugfs") == 0)
+            return true;
+        if (end == std::string::npos)
+            break;
+        pos = end + 1;
+    }
+    return false;
+}
+
+// The traces and registers live in debugfs. It is mounted only here, when
+// a command needs it, so that commands that do not leave no mount behind.
+void xell_debugfs_mount()
+{
+    if (!xell_debugfs_mounted())
+        xell_os().mount("debugfs", debugfs_root, "debugfs", 0, nullptr);
+}
+
 std::string xell_hex_pair(uint32_t a, uint32_t b)
 {
     char text[32];
@@ -69,6 +98,7 @@ xel_status_t xell_debugfs_trace(const xell_t *ioc, uint32_t cmd, void *args)
         record->status = XEL_STATUS_CMD_NOTSUPP;
         return XEL_STATUS_OK;
     }
+    xell_debugfs_mount();
     std::string path = xell_debugfs_dir(ioc) + "/" + file;
     int fd = xell_os().open(path.c_str(), O_RDWR);
     if (fd < 0) {
@@ -89,6 +119,7 @@ xel_status_t xell_debugfs_register(const xell_t *ioc, uint32_t cmd, void *args)
 {
     auto *header = static_cast<xel_ioctl_hdr_t *>(args);
     bool write = cmd == XEL_CMD_DIAG_REGWRITE;
+    xell_debugfs_mount();
     std::string path = xell_debugfs_dir(ioc) + (write ? "/regwr" : "/regrd");
     int fd = xell_os().open(path.c_str(), O_RDWR);
     if (fd < 0) {

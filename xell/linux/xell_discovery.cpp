@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <regex.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,40 +18,11 @@
 
 namespace {
 
-constexpr const char *debugfs_mount_point = "/sys/kernel/debug";
-
 // The process-wide map of scanned functions and the IOC list built from it.
 std::vector<xell_pci_host_map> pci_map_cna;
 int xel_inst_cnt = 0;
 std::vector<std::unique_ptr<xell_t>> ioc_list;
 int total = 0;
-
-bool xell_debugfs_mounted()
-{
-    std::string mounts;
-    if (!xell_os_read_file("/proc/mounts", &mounts))
-        return false;
-    size_t pos = 0;
-    while (pos < mounts.size()) {
-        size_t end = mounts.find('\n', pos);
-        std::string line = mounts.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
-        char device[256], dir[256], type[64];
-        if (std::sscanf(line.c_str(), "%255s %255s %63s", device, dir, type) == 3 &&
-            std::strcmp(dir, debugfs_mount_point) == 0 && std::strcmp(type, "debugfs") == 0)
-            return true;
-        if (end == std::string::npos)
-            break;
-        pos = end + 1;
-    }
-    return false;
-}
-
-// The debug services read debugfs: mount it unless it is there already.
-void xell_mount_debugfs()
-{
-    if (!xell_debugfs_mounted())
-        xell_os().mount("debugfs", debugfs_mount_point, "debugfs", 0, nullptr);
-}
 
 // The SCSI host of a storage function: its "host<N>" entry. A name with
 // no number after "host" names no host.
@@ -73,28 +45,65 @@ int xell_find_scsi_host(const std::string &function_dir, int *host)
     return 0;
 }
 
-// Adds the functions of one driver directory to the map.
-int xell_sysfs_scan(xel_ioc_type_t type)
+// A PCI function's directory name with its address as numbers, so that
+// functions sort as lspci lists them: domain, bus, device, function.
+struct xell_pci_name {
+    std::string name;
+    unsigned address[4] = {};
+
+    bool operator<(const xell_pci_name &other) const
+    {
+        for (int i = 0; i < 4; i++)
+            if (address[i] != other.address[i])
+                return address[i] < other.address[i];
+        return name < other.name;
+    }
+};
+
+// The names of a driver directory that hold a PCI address, in PCI address
+// order: the system lists a directory in an order of its own, and the
+// numbering of IOCs and adapters must not depend on it.
+int xell_pci_names(const std::string &driver_dir, std::vector<xell_pci_name> *functions)
 {
     regex_t pci_pattern;
-    if (regcomp(&pci_pattern, "[a-f0-9]{4}:[a-f0-9]{2}:[a-f0-9]{2}.[a-f0-9]", REG_EXTENDED | REG_NOSUB) != 0)
+    if (regcomp(&pci_pattern, "[a-f0-9]{4}:[a-f0-9]{2}:[a-f0-9]{2}.[a-f0-9]", REG_EXTENDED) != 0)
         return XEL_STATUS_FAILED;
-    bool storage = type == XEL_IOC_TYPE_FC;
-    std::string driver_dir = storage ? "/sys/bus/pci/drivers/xel" : "/sys/bus/pci/drivers/kwo";
     std::vector<std::string> names;
     if (xell_os().list_dir(driver_dir.c_str(), &names) < 0) {
         regfree(&pci_pattern);
         return XEL_STATUS_NO_DRIVER;
     }
-    size_t first = pci_map_cna.size();
-    int status = XEL_STATUS_OK;
-    for (std::string name : names) {
-        if (pci_map_cna.size() >= XELL_MAX_PCI_FUNCTIONS)
-            break;
-        if (regexec(&pci_pattern, name.c_str(), 0, nullptr, 0) != 0)
+    for (std::string &name : names) {
+        regmatch_t match{};
+        if (regexec(&pci_pattern, name.c_str(), 1, &match, 0) != 0)
             continue;
         if (!name.empty() && name.back() == '\n')
             name.pop_back();
+        xell_pci_name function;
+        unsigned *a = function.address;
+        std::sscanf(name.c_str() + match.rm_so, "%4x:%2x:%2x.%1x", &a[0], &a[1], &a[2], &a[3]);
+        function.name = std::move(name);
+        functions->push_back(std::move(function));
+    }
+    regfree(&pci_pattern);
+    std::sort(functions->begin(), functions->end());
+    return XEL_STATUS_OK;
+}
+
+// Adds the functions of one driver directory to the map.
+int xell_sysfs_scan(xel_ioc_type_t type)
+{
+    bool storage = type == XEL_IOC_TYPE_FC;
+    std::string driver_dir = storage ? "/sys/bus/pci/drivers/xel" : "/sys/bus/pci/drivers/kwo";
+    std::vector<xell_pci_name> functions;
+    int status = xell_pci_names(driver_dir, &functions);
+    if (status != XEL_STATUS_OK)
+        return status;
+    size_t first = pci_map_cna.size();
+    for (const xell_pci_name &function : functions) {
+        if (pci_map_cna.size() >= XELL_MAX_PCI_FUNCTIONS)
+            break;
+        const std::string &name = function.name;
         xell_pci_host_map entry{};
         std::snprintf(entry.pci_name, sizeof entry.pci_name, "%s", name.c_str());
         entry.host_num = -1;
@@ -113,7 +122,6 @@ int xell_sysfs_scan(xel_ioc_type_t type)
         }
         pci_map_cna.push_back(entry);
     }
-    regfree(&pci_pattern);
     if (status != XEL_STATUS_OK) {
         if (storage)
             xel_inst_cnt -= static_cast<int>(pci_map_cna.size() - first);
@@ -184,7 +192,6 @@ int xell_add_ioc(const xell_pci_host_map &entry, int slot, xel_ioc_type_t type, 
 // error set.
 int xell_ioc_scan_kind(xel_ioc_type_t type)
 {
-    xell_mount_debugfs();
     int status = xell_sysfs_scan(type);
     if (status != XEL_STATUS_OK) {
         xell_set_last_error(static_cast<xel_status_t>(status));
