@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -184,3 +185,33 @@ TEST_F(ManyBuses, FunctionsAreNumberedInPciAddressOrder)
         EXPECT_EQ(ioc->ad_id, position % 8 + 1) << pci;
     }
 }
+
+namespace {
+
+size_t open_descriptor_count()
+{
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                             std::filesystem::directory_iterator()));
+}
+
+class SharedDescriptors : public EmulatedHostTest, public ::testing::WithParamInterface<const char *> {};
+
+} // namespace
+
+// Discovery opens /dev/kwo and /dev/xelipfc even when their driver lists
+// no function; a shell runs many commands, each of which must close them.
+TEST_P(SharedDescriptors, AreClosedAfterEveryCommand)
+{
+    ASSERT_TRUE(start(GetParam()));
+    xell_adapter_scan();
+    xell_adapter_free();
+    size_t before = open_descriptor_count();
+    for (int command = 0; command < 5; command++) {
+        xell_adapter_scan();
+        xell_adapter_free();
+    }
+    EXPECT_EQ(open_descriptor_count(), before);
+}
+
+// An HBA alone (kwo lists nothing), nothing at all, a converged adapter.
+INSTANTIATE_TEST_SUITE_P(Hosts, SharedDescriptors, ::testing::Values("hba", "empty", "cna"));

@@ -23,6 +23,10 @@ std::vector<xell_pci_host_map> pci_map_cna;
 int xel_inst_cnt = 0;
 std::vector<std::unique_ptr<xell_t>> ioc_list;
 int total = 0;
+// The shared descriptors discovery opened (/dev/kwo, /dev/xelipfc), held
+// here until xell_ioc_handles_close whether or not a handle took them: a
+// driver that lists no functions must not leave one open per command.
+std::vector<int> opened_descriptors;
 
 // The SCSI host of a storage function: its "host<N>" entry. A name with
 // no number after "host" names no host.
@@ -145,10 +149,19 @@ void xell_close_ipfc(int *ipfc_fd)
     if (*ipfc_fd < 0)
         return;
     xell_os().close(*ipfc_fd);
+    std::erase(opened_descriptors, *ipfc_fd);
     for (const auto &ioc : ioc_list)
         if (ioc->ipfc_fd == *ipfc_fd)
             ioc->ipfc_fd = -1;
     *ipfc_fd = -1;
+}
+
+int xell_open_shared(const char *path)
+{
+    int fd = xell_os().open(path, O_RDWR);
+    if (fd >= 0)
+        opened_descriptors.push_back(fd);
+    return fd;
 }
 
 // Asks the driver who a mapped function is and appends its handle.
@@ -201,24 +214,18 @@ int xell_ioc_scan_kind(xel_ioc_type_t type)
     int ipfc_fd = -1;
     size_t start = 0;
     if (type == XEL_IOC_TYPE_LL) {
-        fd = xell_os().open("/dev/kwo", O_RDWR);
+        fd = xell_open_shared("/dev/kwo");
         if (fd < 0) {
             xell_set_last_error(XEL_STATUS_NO_DRIVER);
             return -1;
         }
         start = static_cast<size_t>(xel_inst_cnt);
     } else {
-        ipfc_fd = xell_os().open("/dev/xelipfc", O_RDWR);
+        ipfc_fd = xell_open_shared("/dev/xelipfc");
     }
-    size_t listed = ioc_list.size();
-    for (size_t slot = start; slot < pci_map_cna.size(); slot++) {
-        if (xell_add_ioc(pci_map_cna[slot], static_cast<int>(slot), type, fd, &ipfc_fd) < 0) {
-            // A descriptor no handle holds would never be closed.
-            if (fd >= 0 && ioc_list.size() == listed)
-                xell_os().close(fd);
+    for (size_t slot = start; slot < pci_map_cna.size(); slot++)
+        if (xell_add_ioc(pci_map_cna[slot], static_cast<int>(slot), type, fd, &ipfc_fd) < 0)
             return -1;
-        }
-    }
     return static_cast<int>(pci_map_cna.size() - start);
 }
 
@@ -266,19 +273,9 @@ void xell_get_ioc_params(xell_t *ioc, const xel_ioctl_ioc_info_t *info)
 
 void xell_ioc_handles_close()
 {
-    std::vector<int> closed;
-    for (const auto &ioc : ioc_list) {
-        for (int *fd : {&ioc->fd, &ioc->ipfc_fd}) {
-            if (*fd < 0)
-                continue;
-            bool done = false;
-            for (int c : closed)
-                done = done || c == *fd;
-            if (!done) {
-                xell_os().close(*fd);
-                closed.push_back(*fd);
-            }
-            *fd = -1;
-        }
-    }
+    for (int fd : opened_descriptors)
+        xell_os().close(fd);
+    opened_descriptors.clear();
+    for (const auto &ioc : ioc_list)
+        ioc->fd = ioc->ipfc_fd = -1;
 }
