@@ -41,6 +41,22 @@ const char quad_adapter[] = R"(
        {"pci": "0000:82:00.3", "type": "fc", "port": 3, "host": 9}
      ]})";
 
+// A NIC, and a two-port 4G FC HBA of device 0x17, whose second function
+// the library does not report.
+const char nic_adapter[] = R"(
+    {"serial": "TSN10030001", "model": "XN1002",
+     "functions": [
+       {"pci": "0000:03:00.0", "type": "eth", "port": 0, "mac": "00:7a:3c:03:10:00", "eth_name": "eth0"},
+       {"pci": "0000:03:00.1", "type": "eth", "port": 1, "mac": "00:7a:3c:03:11:01", "eth_name": "eth1"}
+     ]})";
+const char hba17_adapter[] = R"(
+    {"serial": "TSF04040001", "model": "XF0402", "card_type": 402, "device_id": "0x17",
+     "max_speed": 4, "nports": 2,
+     "functions": [
+       {"pci": "0000:04:00.0", "type": "fc", "port": 0, "host": 2},
+       {"pci": "0000:04:00.1", "type": "fc", "port": 1, "host": 3}
+     ]})";
+
 struct preset {
     const char *name;
     std::vector<const char *> adapters;
@@ -52,6 +68,7 @@ const preset presets[] = {
     {"hba", {hba_adapter}},
     {"cna", {cna_adapter}},
     {"quad", {quad_adapter}},
+    {"mixed", {nic_adapter, hba17_adapter}},
 };
 
 } // namespace

@@ -24,6 +24,7 @@ $ xelsim presets
 | hba      XF1602 on 0000:05
 | cna      XC1002 on 0000:06
 | quad     XF0804 on 0000:82
+| mixed    XN1002 on 0000:03, XF0402 on 0000:04
 
 # Faults: a status for a code, an errno (the network form of a code means
 # the same code), a state never reached.
@@ -100,7 +101,7 @@ $ xelsim
 
 # Topology files and presets.
 $ xelsim create nosuch
-! xelsim: no preset "nosuch" (presets: default, empty, hba, cna, quad)
+! xelsim: no preset "nosuch" (presets: default, empty, hba, cna, quad, mixed)
 [1]
 $ printf '{"adapters": [{"nports": 1, "functions": [{"pci": "0000:05:00.0", "type": "fc", "port": 1}]}]}' > bad.json && xelsim create bad.json
 ! xelsim: bad.json: adapters[0].nports: 1 is not more than port 1

@@ -207,7 +207,7 @@ TEST(SimTopology, RecreatesOnlyEmulatedRoots)
     EXPECT_TRUE(fs::exists(root.path() + "/dev/bsg/fc_host3"));
 
     EXPECT_FALSE(sim_create_host(root.path(), "nosuch", &error));
-    EXPECT_EQ(error, "no preset \"nosuch\" (presets: default, empty, hba, cna, quad)");
+    EXPECT_EQ(error, "no preset \"nosuch\" (presets: default, empty, hba, cna, quad, mixed)");
 }
 
 } // namespace

@@ -75,6 +75,10 @@ bool xell_adapter_place_ioc(xell_t *ioc)
     ioc->pcifn_id = static_cast<int>(attr.pci_attr.pcifn);
     ioc->vendor_id = attr.pci_attr.vendor_id;
     ioc->device_id = attr.pci_attr.device_id;
+    // The information of a function that is not reported is refused; the
+    // function is left out, and the rest of the host still works.
+    if (xell_ioc_is_unreported(&attr))
+        return true;
     xel_ioctl_ioc_info_t info{};
     status = xell_ioc_get_info(ioc, &info);
     if (status != XEL_STATUS_OK) {

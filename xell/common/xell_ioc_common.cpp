@@ -223,7 +223,11 @@ xel_status_t xell_ioc_get_attr(xell_t *ioc, xel_ioc_attr_t *attr)
     return status;
 }
 
-// Function 1 of a device with id 0x17 is not reported.
+bool xell_ioc_is_unreported(const xel_ioc_attr_t *attr)
+{
+    return attr->pci_attr.device_id == 0x17 && attr->pci_attr.pcifn == 1;
+}
+
 xel_status_t xell_ioc_get_info(xell_t *ioc, xel_ioctl_ioc_info_t *info)
 {
     xell_args_t request{};
@@ -235,7 +239,7 @@ xel_status_t xell_ioc_get_info(xell_t *ioc, xel_ioctl_ioc_info_t *info)
     status = xell_ioc_get_attr(ioc, &attr);
     if (status != XEL_STATUS_OK)
         return status;
-    if (attr.pci_attr.device_id == 0x17 && attr.pci_attr.pcifn == 1)
+    if (xell_ioc_is_unreported(&attr))
         return XEL_STATUS_FAILED;
     *info = request.ioc_info;
     return static_cast<xel_status_t>(request.ioc_info.status);

@@ -78,7 +78,10 @@ bool xell_get_pcifn_from_hwpath(const char *path, int *id);
 // Driver operations: the transport's status when the request failed,
 // else the driver's.
 xel_status_t xell_ioc_get_attr(xell_t *ioc, xel_ioc_attr_t *attr);
+// XEL_STATUS_FAILED, copying nothing, for a function that is not reported.
 xel_status_t xell_ioc_get_info(xell_t *ioc, xel_ioctl_ioc_info_t *info);
+// Function 1 of a device with id 0x17 is not reported.
+bool xell_ioc_is_unreported(const xel_ioc_attr_t *attr);
 mac_t xell_ioc_get_current_mac(xell_t *ioc);
 // Statistics records and the descriptor tables that print them.
 xel_status_t xell_ioc_get_stats(xell_t *ioc, const xell_stats_t **desc, xel_ioc_stats_t *stats);
