@@ -186,11 +186,13 @@ TEST_F(ConfigTest, FullTablesTakeNoMoreRecords)
     EXPECT_EQ(xell_config_ethioc_add(eth_ioc(1).mac), 0);
 }
 
-TEST_F(ConfigTest, LookupOfWwnZeroFindsTheFirstRecordWithoutWwn)
+// A record without a WWN belongs to no FC port: an Ethernet function's
+// zero WWN must not find it and persist its settings there.
+TEST_F(ConfigTest, LookupOfWwnZeroFindsNoRecord)
 {
     write_file(one_fc);
     ASSERT_EQ(load(), XEL_STATUS_OK);
-    EXPECT_EQ(xell_config_ioc_lookup(0), 1);
+    EXPECT_EQ(xell_config_ioc_lookup(0), -1);
     // A MAC written in upper case never matches.
     xell_config_set_data(XELL_CFG_MAC, 2, "00:05:1E:00:00:01");
     EXPECT_EQ(xell_config_ethioc_lookup(eth_ioc(1).mac), -1);

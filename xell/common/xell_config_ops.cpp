@@ -8,8 +8,12 @@
 
 namespace {
 
+// The port settings live in an FC function's record; an Ethernet function
+// has none, and its settings are not kept.
 xell_ioc_config_t *record_of(const xell_t *xell)
 {
+    if (!xell_ioc_is_storage(xell))
+        return nullptr;
     int idx = xell_config_ioc_lookup(xell->pwwn);
     return idx == -1 ? nullptr : &xell_cfg().ioc[static_cast<size_t>(idx)];
 }

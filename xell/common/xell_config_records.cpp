@@ -123,11 +123,15 @@ int xell_config_ad_lookup(const char *serialnum)
     return -1;
 }
 
+// A record without a port WWN belongs to no FC port, whatever WWN is asked
+// for (an Ethernet function's is 0, which an empty text would match).
 int xell_config_ioc_lookup(wwn_t wwn)
 {
-    for (int i = 0; i < XELL_CONFIG_MAX_RECORDS; i++)
-        if (xell_wwn_convert(xell_cfg().ioc[static_cast<size_t>(i)].pwwn) == wwn)
+    for (int i = 0; i < XELL_CONFIG_MAX_RECORDS; i++) {
+        const xell_ioc_config_t &rec = xell_cfg().ioc[static_cast<size_t>(i)];
+        if (xell_cfg_flag_test(rec.flags, XELL_CFG_PWWN) && xell_wwn_convert(rec.pwwn) == wwn)
             return i;
+    }
     return -1;
 }
 
