@@ -8,6 +8,7 @@
 #include "ixo_commands.h"
 #include "ixo_errors.h"
 #include "ixo_values.h"
+#include "xell_config.h"
 
 #include <cctype>
 #include <cstddef>
@@ -203,6 +204,13 @@ int ixo_port_name(char **argv, int argc, ixo_id_t *id)
     int status = ixo_port_name_taken(ioc, adapter, name.c_str());
     if (status != XEL_STATUS_OK)
         return status;
+    // Every function must be able to keep the name before the first one
+    // is asked to take it.
+    for (int i = 0; i < xell_port_get_ioc_count(port); i++) {
+        xell_t *member = xell_port_get_ioc(port, i);
+        if (member != nullptr && (status = xell_config_check_ioc_name(member, name.c_str())) != XEL_STATUS_OK)
+            return status;
+    }
     // Every function of the port carries the name; one that fails stops
     // the naming and the functions named before it keep the name.
     for (int i = 0; i < xell_port_get_ioc_count(port); i++) {

@@ -254,10 +254,17 @@ void xell_config_ad_trunk(const char *serialnum, bool mode)
     rec.ad_trunk = mode;
 }
 
+xel_status_t xell_config_check_ioc_name(const xell_t *xell, const char *name)
+{
+    return xell_cfg_text_refused(xell_ioc_is_storage(xell) ? XELL_CFG_NAME : XELL_CFG_ETHNAME, name)
+               ? XEL_STATUS_EINVAL
+               : XEL_STATUS_OK;
+}
+
 xel_status_t xell_config_ioc_name(const xell_t *xell, const char *name)
 {
     bool fc = xell_ioc_is_storage(xell);
-    if (xell_cfg_text_refused(fc ? XELL_CFG_NAME : XELL_CFG_ETHNAME, name))
+    if (xell_config_check_ioc_name(xell, name) != XEL_STATUS_OK)
         return XEL_STATUS_EINVAL;
     int idx = fc ? xell_config_ioc_lookup(xell->pwwn) : xell_config_ethioc_lookup(xell->mac);
     if (idx == -1)

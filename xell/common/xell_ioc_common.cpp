@@ -301,8 +301,13 @@ xel_status_t xell_ioc_disable(xell_t *ioc)
     return xell_ioc_change_state(ioc, XEL_CMD_IOC_DISABLE, XEL_IOC_DISABLED);
 }
 
+// A name the configuration file cannot keep is refused before the driver
+// takes it, so that the two never disagree.
 xel_status_t xell_ioc_set_name(xell_t *ioc, const char *name)
 {
+    xel_status_t refused = xell_config_check_ioc_name(ioc, name);
+    if (refused != XEL_STATUS_OK)
+        return refused;
     xel_ioctl_ioc_name_t record{};
     std::snprintf(record.name, sizeof record.name, "%s", name);
     xel_status_t status = xell_ioc_request(ioc, XEL_CMD_IOC_SET_NAME, &record);

@@ -267,6 +267,9 @@ void xell_config_iocfc_intr(const xell_t *xell, bool coalesce, uint16_t delay, u
 xel_status_t xell_config_ad_name(const char *serialnum, const char *name);
 void xell_config_ad_trunk(const char *serialnum, bool mode);
 xel_status_t xell_config_ioc_name(const xell_t *xell, const char *name);
+// The same check alone, for a caller that must know before it asks the
+// driver to take the name.
+xel_status_t xell_config_check_ioc_name(const xell_t *xell, const char *name);
 
 // Virtual ports of the handle's record. xell_config_vport runs a whole
 // cycle (load, add or delete, sync) and returns the load or sync status;
