@@ -165,3 +165,13 @@ $ ixo-sim port --pcifn_list 2 4294967296
 $ ixo-sim port --pcifn_list 2 one
 ! ERROR: command "--pcifn_list" syntax is incorrect or one of the parameters is incorrect
 [167]
+
+# A read-only command sends each request to a function once: no line of
+# the request log (driver, instance, code, answer, function) repeats.
+$ ixo-sim port --list >/dev/null
+$ xelsim log --clear
+$ ixo-sim port --list >/dev/null && xelsim log | sort | uniq -d
+$ xelsim log | wc -l
+| 29
+$ xelsim log --clear
+$ ixo-sim port --query 2/0/2 >/dev/null && xelsim log | sort | uniq -d

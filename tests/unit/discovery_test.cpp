@@ -5,6 +5,7 @@
 #include "xell_transport.h"
 
 #include <gtest/gtest.h>
+#include <sys/file.h>
 
 #include <algorithm>
 #include <iterator>
@@ -215,3 +216,60 @@ TEST_P(SharedDescriptors, AreClosedAfterEveryCommand)
 
 // An HBA alone (kwo lists nothing), nothing at all, a converged adapter.
 INSTANTIATE_TEST_SUITE_P(Hosts, SharedDescriptors, ::testing::Values("hba", "empty", "cna"));
+
+namespace {
+
+// The emulated kernel, counting the locks taken on the configuration file.
+class CountingKernel : public EmulatedSys {
+public:
+    using EmulatedSys::EmulatedSys;
+    int config_locks = 0;
+
+    int open(const char *path, int flags, mode_t mode) override
+    {
+        int fd = EmulatedSys::open(path, flags, mode);
+        if (fd >= 0 && std::string(path) == "/etc/xel.conf")
+            config_fds.push_back(fd);
+        return fd;
+    }
+    int close(int fd) override
+    {
+        std::erase(config_fds, fd);
+        return EmulatedSys::close(fd);
+    }
+    int flock(int fd, int operation) override
+    {
+        if ((operation & LOCK_EX) && std::find(config_fds.begin(), config_fds.end(), fd) != config_fds.end())
+            config_locks++;
+        return EmulatedSys::flock(fd, operation);
+    }
+
+private:
+    std::vector<int> config_fds;
+};
+
+} // namespace
+
+// Registering a host's IOCs and adapters is one configuration cycle,
+// however many there are; a second command finds them registered and
+// writes nothing.
+TEST(Registration, IsOneConfigurationCyclePerCommand)
+{
+    TempRoot root;
+    std::string error;
+    ASSERT_TRUE(sim_create_host(root.path(), "default", &error)) << error;
+    SimHost host(root.path());
+    CountingKernel kernel(host);
+    xell_os_install(&kernel);
+    for (int command = 0; command < 2; command++) {
+        kernel.config_locks = 0;
+        EXPECT_EQ(xell_adapter_scan(), 2);
+        xell_adapter_free();
+        EXPECT_EQ(kernel.config_locks, 1) << "command " << command;
+    }
+    xell_os_install(nullptr);
+    std::ifstream conf(root.path() + "/etc/xel.conf");
+    std::string text((std::istreambuf_iterator<char>(conf)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("xel3-port-wwn = \"10:00:00:7a:3c:06:20:01\";"), std::string::npos);
+    EXPECT_NE(text.find("kwo1-port-mac = \"00:7a:3c:06:22:01\";"), std::string::npos);
+}

@@ -8,6 +8,7 @@
 #include "sim_topology.h"
 #include "temp_root.h"
 #include "xell_port.h"
+#include "xell_request_cache.h"
 
 #include <gtest/gtest.h>
 
@@ -45,8 +46,11 @@ protected:
         return xell_port_get_ioc(xell_adapter_get_port(xell_adapter_get_by_idx(adapter), port), position);
     }
 
+    // A change behind the library's back, as between two commands: what
+    // the library kept from earlier reads is forgotten.
     void change_state(const std::function<void(sim_host_state &)> &change)
     {
+        xell_request_cache_forget();
         ASSERT_EQ(sim_store(root.path()).transact([&](sim_store::session &s) {
             change(s.state);
             s.changed = true;
@@ -64,7 +68,12 @@ protected:
         return port;
     }
 
-    void forget_requests() { ASSERT_EQ(sim_store(root.path()).clear_log(), 0); }
+    // The next step starts afresh, like a new command.
+    void forget_requests()
+    {
+        xell_request_cache_forget();
+        ASSERT_EQ(sim_store(root.path()).clear_log(), 0);
+    }
     // The codes of the requests sent since the last look, in their storage
     // form, leaving out the identity reads every operation may make.
     std::vector<uint32_t> requests()
@@ -405,6 +414,8 @@ TEST_F(PortLibrary, ReadFailuresReachTheCaller)
             EXPECT_EQ(sink[0], 0x5a);
         }
         EXPECT_EQ(sink[sizeof sink - 1], 0x5a);
+        // The fault is used up: the next command reads again.
+        xell_request_cache_forget();
         EXPECT_EQ(c.read(), XEL_STATUS_OK);
     }
 }

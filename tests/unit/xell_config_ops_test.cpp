@@ -147,18 +147,14 @@ TEST_F(ConfigTest, TextThatWouldBreakTheFileIsRefused)
 TEST_F(ConfigTest, RegistrationWritesOnlyWhatIsNew)
 {
     xell_t fc = fc_ioc(1), eth = eth_ioc(1);
-    EXPECT_EQ(xell_config_register_adapter("SN1"), XEL_STATUS_OK);
-    EXPECT_EQ(xell_config_register_ioc(&fc), XEL_STATUS_OK);
-    EXPECT_EQ(xell_config_register_ioc(&eth), XEL_STATUS_OK);
+    EXPECT_EQ(xell_config_register({&fc, &eth}, {"SN1"}), XEL_STATUS_OK);
     // The adapter has a record but no line until it has a name.
     EXPECT_EQ(body_lines(read_file()),
               (std::vector<std::string>{wwn0_line, "kwo0-port-mac = \"00:05:1e:00:00:01\";"}));
 
     std::string bytes = read_file();
     struct stat before = file_stat();
-    EXPECT_EQ(xell_config_register_adapter("SN1"), XEL_STATUS_OK);
-    EXPECT_EQ(xell_config_register_ioc(&fc), XEL_STATUS_OK);
-    EXPECT_EQ(xell_config_register_ioc(&eth), XEL_STATUS_OK);
+    EXPECT_EQ(xell_config_register({&fc, &eth}, {"SN1"}), XEL_STATUS_OK);
     ASSERT_EQ(load(), XEL_STATUS_OK);
     xell_config_speed(&fc, 0); // the value it already has
     EXPECT_EQ(sync(), XEL_STATUS_OK);

@@ -5,6 +5,7 @@
 #include "xell_flash.h"
 #include "xell_pcifn.h"
 #include "xell_request.h"
+#include "xell_request_cache.h"
 #include "xell_port.h"
 #include "xell_transport.h"
 
@@ -52,7 +53,6 @@ void xell_adapter_fill(xell_adapter_t *adapter, const xell_t *ioc, const xel_ioc
                        const xel_ioctl_ioc_info_t &info)
 {
     xell_copy_field(adapter->serial_num, ioc->serialnum);
-    xell_config_register_adapter(adapter->serial_num);
     xell_copy_field(adapter->model_descr, attr.adapter_attr.model_descr);
     xell_copy_field(adapter->adapter_hwpath, ioc->adapter_hwpath);
     xell_copy_field(adapter->name, info.name);
@@ -106,6 +106,20 @@ bool xell_adapter_place_ioc(xell_t *ioc)
     return true;
 }
 
+// Every IOC found and every adapter made has a record in the configuration
+// file: one load and at most one write-back for the whole host, whatever
+// its size. Failures here are not the command's.
+void xell_adapter_register()
+{
+    std::vector<const xell_t *> iocs;
+    for (const xell_t *ioc = xell_ioc_get_list(); ioc != nullptr; ioc = ioc->next)
+        iocs.push_back(ioc);
+    std::vector<const char *> serials;
+    for (const auto &adapter : adapter_list)
+        serials.push_back(adapter->serial_num);
+    xell_config_register(iocs, serials);
+}
+
 // Every IOC of an adapter: ports in order, then positions within a port.
 template <typename Visit>
 bool xell_adapter_for_each_ioc(xell_adapter_t *adapter, Visit visit)
@@ -152,17 +166,21 @@ int xell_compare_ad_hwpath(const char *a, const char *b)
 int xell_adapter_scan()
 {
     xell_set_last_error(XEL_STATUS_OK);
+    // A command starts from what the drivers answer now.
+    xell_request_cache_forget();
     xell_ioc_handles_close();
     xell_ioc_scan();
     adapter_list.clear();
-    for (xell_t *ioc = xell_ioc_get_list(); ioc != nullptr; ioc = ioc->next)
-        if (!xell_adapter_place_ioc(ioc))
-            return 0;
-    return static_cast<int>(adapter_list.size());
+    bool placed = true;
+    for (xell_t *ioc = xell_ioc_get_list(); ioc != nullptr && placed; ioc = ioc->next)
+        placed = xell_adapter_place_ioc(ioc);
+    xell_adapter_register();
+    return placed ? static_cast<int>(adapter_list.size()) : 0;
 }
 
 void xell_adapter_free()
 {
+    xell_request_cache_forget();
     xell_ioc_handles_close();
     xell_ioc_free();
     adapter_list.clear();

@@ -205,27 +205,22 @@ int xell_config_ioc_get_num()
     return n;
 }
 
-xel_status_t xell_config_register_adapter(const char *serialnum)
+xel_status_t xell_config_register(const std::vector<const xell_t *> &iocs, const std::vector<const char *> &serials)
 {
     xel_status_t status = xell_config_load(xell_get_cfg_path());
     if (status != XEL_STATUS_OK)
         return status;
-    if (xell_config_ad_lookup(serialnum) == -1)
-        xell_config_ad_add(serialnum);
-    return xell_config_sync(xell_get_cfg_path());
-}
-
-xel_status_t xell_config_register_ioc(const xell_t *ioc)
-{
-    xel_status_t status = xell_config_load(xell_get_cfg_path());
-    if (status != XEL_STATUS_OK)
-        return status;
-    if (xell_ioc_is_storage(ioc)) {
-        if (xell_config_ioc_lookup(ioc->pwwn) == -1)
-            xell_config_ioc_add(ioc->pwwn);
-    } else if (xell_config_ethioc_lookup(ioc->mac) == -1) {
-        xell_config_ethioc_add(ioc->mac);
+    for (const xell_t *ioc : iocs) {
+        if (xell_ioc_is_storage(ioc)) {
+            if (xell_config_ioc_lookup(ioc->pwwn) == -1)
+                xell_config_ioc_add(ioc->pwwn);
+        } else if (xell_config_ethioc_lookup(ioc->mac) == -1) {
+            xell_config_ethioc_add(ioc->mac);
+        }
     }
+    for (const char *serialnum : serials)
+        if (xell_config_ad_lookup(serialnum) == -1)
+            xell_config_ad_add(serialnum);
     return xell_config_sync(xell_get_cfg_path());
 }
 

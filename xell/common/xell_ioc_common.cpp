@@ -4,6 +4,7 @@
 #include "xell_config.h"
 #include "xell_discovery.h"
 #include "xell_request.h"
+#include "xell_request_cache.h"
 #include "xell_stats.h"
 #include "xell_sys.h"
 #include "xell_transport.h"
@@ -43,6 +44,8 @@ xel_status_t xell_ioc_wait_state(xell_t *ioc, uint32_t state)
 {
     unsigned wait = first_poll_wait_ms;
     for (int poll = 0; poll < max_state_polls; poll++) {
+        // Each poll asks the driver anew.
+        xell_request_cache_forget();
         xel_ioc_attr_t attr{};
         if (xell_ioc_get_attr(ioc, &attr) == XEL_STATUS_OK && attr.state == state)
             return XEL_STATUS_OK;

@@ -217,11 +217,11 @@ void xell_config_ethioc_mac(int inst, const mac_t &mac);
 int xell_config_ad_get_num();
 int xell_config_ioc_get_num();
 
-// Registration at discovery: loads, adds the record when the key has none,
-// and syncs (which writes only when something was added). Returns the load
-// or sync status.
-xel_status_t xell_config_register_adapter(const char *serialnum);
-xel_status_t xell_config_register_ioc(const xell_t *ioc);
+// Registration at discovery, in one load and sync for the whole host (the
+// sync writes only when something was added): a record for every IOC (FC
+// and FCoE keyed by port WWN, Ethernet by MAC), then for every adapter (by
+// serial number), that has none. Returns the load or sync status.
+xel_status_t xell_config_register(const std::vector<const xell_t *> &iocs, const std::vector<const char *> &serials);
 
 // True when `nm` is not empty, the adapter with serial `ad_serial` has a
 // record whose name is `nm`, and `snum` is another serial.

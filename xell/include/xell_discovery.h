@@ -19,7 +19,7 @@ int xell_ioc_scan();
 void xell_ioc_free();
 int xell_ioc_get_num();
 xell_t *xell_ioc_get_list();
-// Registers a new IOC in the persistent configuration.
+// Fills what the configuration step takes from the information record.
 void xell_get_ioc_params(xell_t *ioc, const xel_ioctl_ioc_info_t *info);
 xel_status_t xell_get_osname(uint32_t host, uint32_t bus, uint32_t target, uint32_t lun, char **buf,
                              uint32_t *ndev);

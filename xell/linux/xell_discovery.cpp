@@ -261,14 +261,13 @@ xell_t *xell_ioc_get_list()
     return ioc_list.empty() ? nullptr : ioc_list.front().get();
 }
 
-// Every IOC has a record in the configuration file; failures here are not
-// the command's.
+// The IOC's record in the configuration file is made by the adapter scan,
+// for all IOCs and adapters at once.
 void xell_get_ioc_params(xell_t *ioc, const xel_ioctl_ioc_info_t *info)
 {
     if (!xel_ioc_type_is_storage(info->ioc_type))
         std::snprintf(ioc->eth_name, sizeof ioc->eth_name, "%.*s", static_cast<int>(sizeof info->eth_name),
                       info->eth_name);
-    xell_config_register_ioc(ioc);
 }
 
 void xell_ioc_handles_close()

@@ -1,6 +1,7 @@
 #include "xell_transport_impl.h"
 
 #include "xell.h"
+#include "xell_request_cache.h"
 #include "xell_sys.h"
 
 #include <pthread.h>
@@ -47,7 +48,13 @@ xel_status_t xell_os_ioctl(xell_t *ioc, uint32_t cmd, void *args, int xel_len, i
 
 xel_status_t xell_ioctl(xell_t *ioc, uint32_t cmd, void *args, int xel_len, int kwo_len, int size)
 {
-    return xell_os_ioctl(ioc, cmd, args, xel_len, kwo_len, size);
+    xell_cached_request request(ioc, cmd, args, size);
+    xel_status_t status;
+    if (request.answered(&status))
+        return status;
+    status = xell_os_ioctl(ioc, cmd, args, xel_len, kwo_len, size);
+    request.keep(status);
+    return status;
 }
 
 xel_status_t xell_ioctl_nomask(xell_t *ioc, uint32_t cmd, void *buf, int len)
