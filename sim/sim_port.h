@@ -1,0 +1,34 @@
+// What the port model's files share: the physical port a request's
+// function belongs to, and what that port reports to the function asked.
+#pragma once
+
+#include "sim_driver.h"
+#include "xell_state.h"
+
+#include <cstdint>
+#include <map>
+
+sim_port_state &sim_port_of(const sim_call &call);
+bool sim_is_fc(const sim_call &call);
+bool sim_is_fcoe(const sim_call &call);
+
+// The port-state code the function reports for its side of the port.
+uint32_t sim_side_state(const sim_call &call, const sim_port_state &port);
+bool sim_link_up(const sim_call &call, const sim_port_state &port);
+// The fastest the port runs: the adapter's speed for FC, 10G for Ethernet.
+uint32_t sim_port_max_speed(const sim_call &call);
+uint32_t sim_operational_speed(const sim_call &call, const sim_port_state &port);
+
+// An FC address as the drivers store it: domain, area, port in the first
+// three bytes.
+uint32_t sim_fc_address(uint8_t domain, uint8_t area, uint8_t port);
+// The address the port logged in with; 0 without a link.
+uint32_t sim_port_address(const sim_call &call, const sim_port_state &port);
+
+// The speeds the installed SFP runs, automatic included (sim_sfp.cpp).
+bool sim_sfp_supports(const sim_call &call, uint32_t speed);
+
+// The counters a port starts with (sim_port_stats.cpp), and counters by
+// byte offset copied into their record, each width bytes wide.
+void sim_seed_counters(const sim_adapter &ad, const sim_function &fn, sim_port_state *port);
+void sim_put_counters(const std::map<uint32_t, uint64_t> &counters, uint8_t *record, size_t size, size_t width);

@@ -1,0 +1,15 @@
+// FC quality of service: what the firmware reports of it.
+#include "sim_port.h"
+
+int32_t sim_qos_get_attr(sim_call &call)
+{
+    if (!sim_is_fc(call))
+        return XEL_STATUS_QOS_FC_ONLY;
+    auto record = answer_record<xel_ioctl_qos_attr_t>(call);
+    record.attr.state = XEL_QOS_DISABLED;
+    record.attr.total_bb_cr = 16;
+    record.attr.qos_bw = {1, 60, 30, 10};
+    record.attr.qos_bw_op = record.attr.qos_bw;
+    store(call, record);
+    return XEL_STATUS_OK;
+}
