@@ -29,11 +29,17 @@ bool fault_meets(const sim_fault &fault, const std::string &pci, uint32_t cmd)
 
 } // namespace
 
-int sim_find_fault(const sim_host_state &state, const std::string &pci, uint32_t cmd)
+int sim_find_fault(sim_host_state &state, const std::string &pci, uint32_t cmd, bool *counted)
 {
-    for (size_t i = 0; i < state.faults.size(); i++)
-        if (fault_meets(state.faults[i], pci, cmd))
+    for (size_t i = 0; i < state.faults.size(); i++) {
+        sim_fault &fault = state.faults[i];
+        if (!fault_meets(fault, pci, cmd))
+            continue;
+        if (fault.after == 0)
             return static_cast<int>(i);
+        fault.after--;
+        *counted = true;
+    }
     return -1;
 }
 
@@ -87,5 +93,7 @@ std::string sim_fault_text(const sim_fault &fault)
     std::string times = fault.remaining < 0    ? "always"
                         : fault.remaining == 1 ? "once"
                                                : std::to_string(fault.remaining) + " times";
+    if (fault.after > 0)
+        times += ", after " + std::to_string(fault.after);
     return fault.pci + "  " + code + "  " + effect + "  (" + times + ")";
 }

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <string>
 
-// The first fault on the function that a request with this code (storage
-// form) meets: a status or errno fault for the code, or a never-state
-// fault for enable and disable. -1 when there is none.
-int sim_find_fault(const sim_host_state &state, const std::string &pci, uint32_t cmd);
+// The fault that applies to a request with this code (storage form) on
+// the function: the first one it meets (a status or errno fault for the
+// code, or a never-state fault for enable and disable) that has no
+// requests left to let pass; the faults before it that still had some
+// count this one off (and say so in counted). -1 when none applies.
+int sim_find_fault(sim_host_state &state, const std::string &pci, uint32_t cmd, bool *counted);
 // Uses up one request of a fault; a fault with none left goes away.
 void sim_use_fault(sim_host_state &state, int index);
 

@@ -91,7 +91,7 @@ int answer_request(sim_store::session &s, const sim_driver_request &request)
         return not_delivered(s, entry, EFAULT);
 
     sim_call call{s.state, *ref, s.state.functions.at(entry.pci), request.data};
-    int fault = sim_find_fault(s.state, entry.pci, cmd);
+    int fault = sim_find_fault(s.state, entry.pci, cmd, &s.changed);
     if (fault >= 0) {
         sim_fault f = s.state.faults[static_cast<size_t>(fault)];
         if (f.kind != sim_fault_kind::never_state) {

@@ -210,7 +210,8 @@ json state_to_json(const sim_host_state &state)
                                  {"kind", fault_kind_name(f.kind)},
                                  {"cmd", hex_key(f.cmd)},
                                  {"value", f.value},
-                                 {"remaining", f.remaining}});
+                                 {"remaining", f.remaining},
+                                 {"after", f.after}});
     return doc;
 }
 
@@ -242,7 +243,7 @@ sim_host_state state_from_json(const json &doc)
     for (const auto &obj : doc.at("faults"))
         state.faults.push_back({obj.at("pci"), fault_kind_from(obj.at("kind")),
                                 static_cast<uint32_t>(std::stoul(obj.at("cmd").get<std::string>(), nullptr, 16)),
-                                obj.at("value"), obj.at("remaining")});
+                                obj.at("value"), obj.at("remaining"), obj.value("after", 0)});
     if (state.adapter_names.size() != state.topology.adapters.size())
         throw std::runtime_error("adapter names do not match the adapters");
     for (const auto &ad : state.topology.adapters)

@@ -88,6 +88,7 @@ struct sim_fault {
     uint32_t cmd = 0;       // the code in its storage form (group byte as sent to xel)
     int value = 0;          // the status or the errno
     int remaining = -1;     // requests it still applies to; -1: always
+    int after = 0;          // requests it meets and lets pass before it applies
 };
 
 struct sim_host_state {

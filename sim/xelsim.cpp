@@ -41,6 +41,7 @@ const char usage_text[] =
     "                               fail the request with an errno (EIO, ENXIO, ... or a number)\n"
     "  fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]\n"
     "                               enable and disable answer 0 but the IOC never gets there\n"
+    "  fault add ... --after N      let the first N requests the fault meets pass untouched\n"
     "  fault list                   the faults still pending\n"
     "  fault clear                  remove every fault\n"
     "  help                         this text\n";
@@ -198,6 +199,7 @@ struct fault_options {
     std::string pci, cmd, status, err;
     bool never_state = false;
     int times = -1;
+    int after = 0;
 };
 
 // Reads the options of "fault add"; an empty result means they were fine.
@@ -206,7 +208,7 @@ std::string read_fault_options(const args_t &args, fault_options *o)
     for (size_t i = 0; i < args.size(); i++) {
         const std::string &opt = args[i];
         bool has_value = i + 1 < args.size();
-        unsigned long times;
+        unsigned long count;
         if (opt == "--never-state") {
             o->never_state = true;
         } else if (opt == "--once") {
@@ -222,9 +224,13 @@ std::string read_fault_options(const args_t &args, fault_options *o)
         } else if (opt == "--errno") {
             o->err = args[++i];
         } else if (opt == "--times") {
-            if (!parse_number(args[++i], 10, 1000000, &times) || times == 0)
+            if (!parse_number(args[++i], 10, 1000000, &count) || count == 0)
                 return "--times wants a count from 1";
-            o->times = static_cast<int>(times);
+            o->times = static_cast<int>(count);
+        } else if (opt == "--after") {
+            if (!parse_number(args[++i], 10, 1000000, &count))
+                return "--after wants a count from 0";
+            o->after = static_cast<int>(count);
         } else {
             return "unknown option: " + opt;
         }
@@ -242,6 +248,7 @@ std::string make_fault(const fault_options &o, sim_fault *fault)
 {
     fault->pci = o.pci;
     fault->remaining = o.times;
+    fault->after = o.after;
     if (!o.cmd.empty() && !parse_code(o.cmd, &fault->cmd))
         return "not a command code: " + o.cmd;
     unsigned long status;

@@ -34,14 +34,17 @@ $ xelsim fault add --fn 0000:06:00.2 --cmd 0xC2104407 --errno eio
 | Fault added: 0000:06:00.2  0xC2104307  errno EIO  (always)
 $ xelsim fault add --fn 0000:05:00.1 --never-state --times 2
 | Fault added: 0000:05:00.1  enable/disable  never reaches the state  (2 times)
+$ xelsim fault add --fn 0000:05:00.1 --cmd 0xC6504306 --status 1 --once --after 3
+| Fault added: 0000:05:00.1  0xC6504306  status 1  (once, after 3)
 $ xelsim fault list
 | 0000:05:00.0  0xC0084304  status 56  (once)
 | 0000:06:00.2  0xC2104307  errno EIO  (always)
 | 0000:05:00.1  enable/disable  never reaches the state  (2 times)
+| 0000:05:00.1  0xC6504306  status 1  (once, after 3)
 $ xelsim show | tail -n 1
-| 3 fault(s) pending (xelsim fault list)
+| 4 fault(s) pending (xelsim fault list)
 $ xelsim fault clear
-| Cleared 3 fault(s)
+| Cleared 4 fault(s)
 $ xelsim fault list
 | No faults
 $ xelsim log
@@ -65,6 +68,10 @@ $ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0084303 --errno EWHAT
 [2]
 $ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0084303 --status 5 --times 0
 ! xelsim: --times wants a count from 1
+! (see 'xelsim help')
+[2]
+$ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0084303 --status 5 --after -1
+! xelsim: --after wants a count from 0
 ! (see 'xelsim help')
 [2]
 $ xelsim fault add --fn 0000:09:00.0 --cmd 0xC0084303 --status 5
@@ -94,6 +101,7 @@ $ xelsim
 !                                fail the request with an errno (EIO, ENXIO, ... or a number)
 !   fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]
 !                                enable and disable answer 0 but the IOC never gets there
+!   fault add ... --after N      let the first N requests the fault meets pass untouched
 !   fault list                   the faults still pending
 !   fault clear                  remove every fault
 !   help                         this text

@@ -186,6 +186,23 @@ TEST_F(SimHostTest, StatusAndErrnoFaultsAreUsedUp)
     EXPECT_EQ(header_request(4, XEL_CMD_IOC_DISABLE), XEL_STATUS_OK); // other functions are not hit
 }
 
+TEST_F(SimHostTest, AFaultAfterNLetsTheRequestsItMeetsFirstPass)
+{
+    // Each fault counts only the requests that reach it: the second one
+    // sees the first read, which the first fault lets pass, and takes the
+    // second; the first fault then takes the third.
+    add_fault({"0000:05:00.0", sim_fault_kind::status, XEL_CMD_IOC_GET_ATTR, 56, 1, 2});
+    add_fault({"0000:05:00.0", sim_fault_kind::status, XEL_CMD_IOC_GET_ATTR, 57, 1, 1});
+    std::vector<int32_t> statuses;
+    for (int i = 0; i < 4; i++) {
+        xel_ioctl_ioc_attr_t record{};
+        EXPECT_EQ(xel(2, XEL_CMD_IOC_GET_ATTR, record), 0);
+        statuses.push_back(record.status);
+    }
+    EXPECT_EQ(statuses, (std::vector<int32_t>{0, 57, 56, 0}));
+    EXPECT_EQ(attr_of(3).state, XEL_IOC_OPERATIONAL); // another function's reads are not counted
+}
+
 TEST_F(SimHostTest, RequestsTheModelCannotTake)
 {
     xel_ioctl_gen_t small{};
