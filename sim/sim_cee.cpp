@@ -15,6 +15,17 @@ void put_lldp(xel_cee_lldp_str_t *field, uint8_t sub_type, const std::string &te
     std::memcpy(field->value, text.data(), field->len);
 }
 
+// The port sends LLDP from its base function's MAC: the lowest PCI
+// function of the port, whichever function is asked.
+const sim_function &base_function(const sim_call &call)
+{
+    const sim_function *base = &call.fn();
+    for (const auto &fn : call.adapter().functions)
+        if (fn.port == base->port && fn.pci < base->pci)
+            base = &fn;
+    return *base;
+}
+
 } // namespace
 
 // With the physical link down, only that.
@@ -27,10 +38,7 @@ int32_t sim_cee_get_attr(sim_call &call)
         return XEL_STATUS_EINVAL;
     const sim_port_state &port = sim_port_of(call);
     xel_cee_attr_t a{};
-    // The port's MAC is its Ethernet function's.
-    for (const auto &fn : call.adapter().functions)
-        if (fn.port == call.fn().port && fn.ioc_type == XEL_IOC_TYPE_LL)
-            a.src_mac = fn.mac;
+    a.src_mac = base_function(call).mac;
     if (!port.enabled || !port.link) {
         a.cee_status = CEE_PHY_DOWN;
         a.error_reason = CEE_PHY_LINK_DOWN;

@@ -30,18 +30,23 @@ bool sim_is_fcoe(const sim_call &call)
     return call.fn().ioc_type == XEL_IOC_TYPE_FCoE;
 }
 
-uint32_t sim_side_state(const sim_call &call, const sim_port_state &port)
+uint32_t sim_side_state(const sim_function &fn, const sim_function_state &st, const sim_port_state &port)
 {
-    uint32_t ioc = call.st.ioc_state;
+    uint32_t ioc = st.ioc_state;
     if (ioc == XEL_IOC_DISABLED || ioc == XEL_IOC_DISABLING)
         return XEL_PORT_ST_IOCDIS;
     if (ioc != XEL_IOC_OPERATIONAL)
         return XEL_PORT_ST_IOCDOWN;
-    if (!port.enabled || (sim_is_fcoe(call) && !port.fcoe_enabled))
+    if (!port.enabled || (fn.ioc_type == XEL_IOC_TYPE_FCoE && !port.fcoe_enabled))
         return XEL_PORT_ST_DISABLED;
-    if (port.dport && sim_is_fc(call))
+    if (port.dport && fn.ioc_type == XEL_IOC_TYPE_FC)
         return XEL_PORT_ST_DPORT;
     return port.link ? XEL_PORT_ST_LINKUP : XEL_PORT_ST_LINKDOWN;
+}
+
+uint32_t sim_side_state(const sim_call &call, const sim_port_state &port)
+{
+    return sim_side_state(call.fn(), call.st, port);
 }
 
 bool sim_link_up(const sim_call &call, const sim_port_state &port)
@@ -76,7 +81,7 @@ uint32_t sim_port_address(const sim_call &call, const sim_port_state &port)
     if (!sim_link_up(call, port))
         return 0;
     if (port.op_topology == XEL_PORT_TOPOLOGY_LOOP)
-        return sim_fc_address(0, 0, port.cfg_hardalpa ? port.hardalpa : 0xef);
+        return sim_fc_address(0, 0, port.op_cfg_hardalpa ? port.op_hardalpa : 0xef);
     uint32_t number = port.trunked ? 0 : call.fn().port;
     return sim_fc_address(static_cast<uint8_t>(0x0a + call.ref.adapter_index), static_cast<uint8_t>(0x10 + number), 0);
 }
@@ -88,6 +93,8 @@ void come_up(sim_port_state &port)
 {
     port.op_topology = port.cfg_topology;
     port.op_speed = port.cfg_speed;
+    port.op_cfg_hardalpa = port.cfg_hardalpa;
+    port.op_hardalpa = port.hardalpa;
     port.op_bbsc = port.bbsc;
 }
 
@@ -134,6 +141,9 @@ int32_t set_port_enabled(sim_call &call, bool enable)
     if (call.st.ioc_state != XEL_IOC_OPERATIONAL)
         return XEL_STATUS_IOC_NON_OP;
     sim_port_state &port = sim_port_of(call);
+    // Diagnostics hold the port until D-port is turned off.
+    if (port.dport)
+        return XEL_STATUS_DPORT_ERR;
     if (enable && (!port.enabled || !port.fcoe_enabled))
         come_up(port);
     port.enabled = enable;

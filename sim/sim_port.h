@@ -12,7 +12,8 @@ sim_port_state &sim_port_of(const sim_call &call);
 bool sim_is_fc(const sim_call &call);
 bool sim_is_fcoe(const sim_call &call);
 
-// The port-state code the function reports for its side of the port.
+// The port-state code a function reports for its side of the port.
+uint32_t sim_side_state(const sim_function &fn, const sim_function_state &st, const sim_port_state &port);
 uint32_t sim_side_state(const sim_call &call, const sim_port_state &port);
 bool sim_link_up(const sim_call &call, const sim_port_state &port);
 // The fastest the port runs: the adapter's speed for FC, 10G for Ethernet.

@@ -156,6 +156,8 @@ json port_to_json(const sim_port_state &p)
             {"op_speed", p.op_speed},
             {"cfg_hardalpa", p.cfg_hardalpa},
             {"hardalpa", p.hardalpa},
+            {"op_cfg_hardalpa", p.op_cfg_hardalpa},
+            {"op_hardalpa", p.op_hardalpa},
             {"maxfrsize", p.maxfrsize},
             {"bbsc", p.bbsc},
             {"op_bbsc", p.op_bbsc},
@@ -180,6 +182,10 @@ sim_port_state port_from_json(const json &obj)
     p.op_speed = obj.at("op_speed");
     p.cfg_hardalpa = obj.at("cfg_hardalpa");
     p.hardalpa = obj.at("hardalpa");
+    // A state saved before the AL_PA in use was kept apart from the
+    // configured one was running the configured one.
+    p.op_cfg_hardalpa = obj.value("op_cfg_hardalpa", p.cfg_hardalpa);
+    p.op_hardalpa = obj.value("op_hardalpa", p.hardalpa);
     p.maxfrsize = obj.at("maxfrsize");
     p.bbsc = obj.at("bbsc");
     p.op_bbsc = obj.at("op_bbsc");

@@ -65,6 +65,8 @@ struct sim_port_state {
     uint8_t op_speed = 15;
     bool cfg_hardalpa = false;
     uint8_t hardalpa = 0;
+    bool op_cfg_hardalpa = false;
+    uint8_t op_hardalpa = 0;
     uint16_t maxfrsize = 2112;
     bool bbsc = false; // credit recovery configured
     bool op_bbsc = false;

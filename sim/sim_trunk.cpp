@@ -17,6 +17,35 @@ wwn_t switch_port_wwn(const sim_call &call, uint32_t port)
     return wwn;
 }
 
+// A member link is up while its port's FC function reports link up on a
+// port that is still bundled.
+bool member_up(const sim_call &call, uint32_t member, const sim_port_state &port)
+{
+    if (!port.trunked)
+        return false;
+    for (const auto &fn : call.adapter().functions)
+        if (fn.port == member && fn.ioc_type == XEL_IOC_TYPE_FC)
+            return sim_side_state(fn, call.host.functions.at(fn.pci), port) == XEL_PORT_ST_LINKUP;
+    return false;
+}
+
+// One member link as the trunk reports it; its speed, 0 while it is down.
+uint32_t fill_member(const sim_call &call, uint32_t member, xel_trunk_link_attr_s *link)
+{
+    const sim_adapter &ad = call.adapter();
+    const sim_port_state &port = call.host.ports[sim_port_key(ad, member)];
+    bool up = member_up(call, member, port);
+    uint32_t speed = 0;
+    if (up)
+        speed = port.op_speed == XEL_PORT_SPEED_AUTO ? ad.max_speed : uint32_t{port.op_speed};
+    link->trunk_wwn = switch_port_wwn(call, member);
+    link->fctl = XEL_TRUNK_LINK_FCTL_NORMAL;
+    link->link_state = up ? XEL_TRUNK_LINK_STATE_UP : XEL_TRUNK_LINK_STATE_DN_LINKDN;
+    link->speed = speed;
+    link->deskew = up ? 12 * member : 0;
+    return speed;
+}
+
 int32_t set_trunked(sim_call &call, bool trunked)
 {
     sim_port_of(call).trunked = trunked;
@@ -42,8 +71,8 @@ int32_t sim_port_disable_trunk(sim_call &call)
     return set_trunked(call, false);
 }
 
-// The trunk as its members see it: online while a member link is up; its
-// speed the sum of the members up.
+// The trunk as its members see it, whichever function is asked: online
+// while a member link is up; its speed the sum of the members up.
 int32_t sim_port_get_trunk_attr(sim_call &call)
 {
     if (!sim_is_fc(call))
@@ -51,23 +80,9 @@ int32_t sim_port_get_trunk_attr(sim_call &call)
     auto record = answer_record<xel_ioctl_trunk_attr_t>(call);
     xel_trunk_attr_s &t = record.attr;
     if (sim_port_of(call).trunked) {
-        const sim_adapter &ad = call.adapter();
         uint32_t total = 0;
-        for (uint32_t member = 0; member < 2 && member < ad.nports; member++) {
-            const sim_port_state &port = call.host.ports[sim_port_key(ad, member)];
-            bool up = port.enabled && port.link && !port.dport && port.trunked &&
-                      call.st.ioc_state == XEL_IOC_OPERATIONAL;
-            uint32_t speed = 0;
-            if (up)
-                speed = port.op_speed == XEL_PORT_SPEED_AUTO ? ad.max_speed : uint32_t{port.op_speed};
-            xel_trunk_link_attr_s &link = t.link_attr[member];
-            link.trunk_wwn = switch_port_wwn(call, member);
-            link.fctl = XEL_TRUNK_LINK_FCTL_NORMAL;
-            link.link_state = up ? XEL_TRUNK_LINK_STATE_UP : XEL_TRUNK_LINK_STATE_DN_LINKDN;
-            link.speed = speed;
-            link.deskew = up ? 12 * member : 0;
-            total += speed;
-        }
+        for (uint32_t member = 0; member < 2 && member < call.adapter().nports; member++)
+            total += fill_member(call, member, &t.link_attr[member]);
         t.state = total != 0 ? XEL_TRUNK_ONLINE : XEL_TRUNK_OFFLINE;
         t.speed = total;
         t.port_id = total != 0 ? sim_fc_address(static_cast<uint8_t>(0x0a + call.ref.adapter_index), 0x10, 0) : 0;

@@ -217,6 +217,16 @@ $ grep xel1- $IXO_SIM_ROOT/etc/xel.conf
 | xel1-port-topology = "loop";
 | xel1-port-maxfrsize = 2048;
 
+# Like the other settings, a hard AL_PA is taken when the port comes up:
+# the loop port keeps its address until then.
+$ ixo-sim port --alpaset 1/1 2a
+| Setting will be enforced after port --disable and --enable
+$ ixo-sim port --list -terse | grep 1/1
+|  1/1   -   fc    10:00:00:7a:3c:05:10:01  0000ef    sw     Linkup      4G *
+$ ixo-sim port --disable 1/1 > /dev/null && ixo-sim port --enable 1/1 > /dev/null
+$ ixo-sim port --list -terse | grep 1/1
+|  1/1   -   fc    10:00:00:7a:3c:05:10:01  00002a    sw     Linkup      4G *
+
 # Mode: HBA, CNA or NIC in any case, with -f to forget the port's settings.
 # The warnings show before the change is tried.
 $ ixo-sim port --mode 2/1 nic

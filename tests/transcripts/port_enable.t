@@ -12,9 +12,7 @@ $ ixo-sim port --enable 1/0
 | port enabled
 $ ixo-sim port --enable 1/0
 | port is already enabled
-$ grep -c port-enable $IXO_SIM_ROOT/etc/xel.conf
-| 0
-[1]
+$ ! grep -q port-enable $IXO_SIM_ROOT/etc/xel.conf
 
 # A converged port's FCoE and Ethernet functions share the physical port.
 # With the Ethernet side up, disabling the port through its FCoE function
@@ -25,7 +23,7 @@ $ xelsim log --clear
 $ ixo-sim port --disable 2/0
 | port disabled
 $ ixo-sim port --list | grep -A2 2/0
-|  2/0   -   dcb   00:7a:3c:06:22:00        --        sw     Linkdown    ---
+|  2/0   -   dcb   00:7a:3c:06:20:00        --        sw     Linkdown    ---
 |        0   fcoe  10:00:00:7a:3c:06:20:00  --               Disabled    
 |        2   eth   00:7a:3c:06:22:00        eth2             Disabled    
 $ grep port-enable $IXO_SIM_ROOT/etc/xel.conf
@@ -36,9 +34,7 @@ $ ixo-sim port --enable 2/0
 | port enabled
 $ ixo-sim port --enable 2/0/2
 | port is already enabled
-$ grep -c port-enable $IXO_SIM_ROOT/etc/xel.conf
-| 0
-[1]
+$ ! grep -q port-enable $IXO_SIM_ROOT/etc/xel.conf
 $ xelsim log | grep -E '0xC0084(33|43)[12]|0xC008C10[34]'
 | xel 2   0xC0084332 status 0     0000:06:00.0
 | xel 2   0xC0084331 status 0     0000:06:00.0
@@ -73,9 +69,7 @@ $ xelsim fault add --fn 0000:05:00.1 --cmd 0xC0084332 --status 59 --once
 $ ixo-sim port --disable 1/1
 ! ERROR: IOC is already enabled 
 [59]
-$ grep -c port-enable $IXO_SIM_ROOT/etc/xel.conf
-| 0
-[1]
+$ ! grep -q port-enable $IXO_SIM_ROOT/etc/xel.conf
 
 # The FCoE function alone. Its side counts as down while its IOC is
 # disabled, so that enable is sent: with the Ethernet side up only the FCoE
@@ -89,7 +83,7 @@ $ cat > cna.json
 $ xelsim create cna.json
 | Created the emulated host from file cna.json: 2 PCI functions
 $ ixo-sim port --list | grep -A2 1/0
-|  1/0   -   dcb   00:7a:3c:06:12:00        --        sw     DCB Linkup  10G
+|  1/0   -   dcb   00:7a:3c:06:10:00        --        sw     DCB Linkup  10G
 |        0   fcoe  10:00:00:7a:3c:06:00:00  --               IOC disabled
 |        2   eth   00:7a:3c:06:12:00        eth2             Linkup      
 $ xelsim log --clear
@@ -113,16 +107,24 @@ $ ixo-sim port --enable 1/0
 $ xelsim log | grep -E '0xC0084(33|43)[12]|0xC008C10[34]'
 | xel 0   0xC0084331 status 61    0000:06:00.0
 
-# A port in D-port diagnostics counts as down: enable is sent.
+# A port in D-port diagnostics counts as neither up nor disabled: enable
+# and disable are sent, and the driver refuses both (245) until D-port is
+# turned off.
 $ cat > dport.json
 < {"adapters": [{"functions": [{"pci": "0000:05:00.0", "type": "fc", "port": 0, "dport": true}]}]}
 $ xelsim create dport.json
 | Created the emulated host from file dport.json: 1 PCI functions
 $ xelsim log --clear
 $ ixo-sim port --enable 1/0
-| port enabled
+! ERROR: D-port mode is enabled 
+[245]
+$ ixo-sim port --disable 1/0
+! ERROR: D-port mode is enabled 
+[245]
 $ xelsim log | grep -E '0xC0084(33|43)[12]|0xC008C10[34]'
-| xel 0   0xC0084331 status 0     0000:05:00.0
+| xel 0   0xC0084331 status 245   0000:05:00.0
+| xel 0   0xC0084332 status 245   0000:05:00.0
+$ ! grep -q port-enable $IXO_SIM_ROOT/etc/xel.conf
 
 # A converged port enabled or disabled through its Ethernet function keeps
 # the setting under its FCoE function, so it comes up at the next driver
@@ -135,9 +137,7 @@ $ grep port-enable $IXO_SIM_ROOT/etc/xel.conf
 | xel2-port-enable = "FALSE";
 $ ixo-sim port --enable 2/0/2
 | port enabled
-$ grep -c port-enable $IXO_SIM_ROOT/etc/xel.conf
-| 0
-[1]
+$ ! grep -q port-enable $IXO_SIM_ROOT/etc/xel.conf
 $ ixo-sim port --disable 2/0/2
 | port disabled
 $ grep port-enable $IXO_SIM_ROOT/etc/xel.conf

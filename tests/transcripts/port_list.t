@@ -1,6 +1,7 @@
 # The port list on the default host: an FC HBA (adapter 1) and a converged
-# adapter (adapter 2), whose ports show their DCB side and, verbose, their
-# FCoE and Ethernet functions.
+# adapter (adapter 2), whose ports show their DCB side (with the MAC of the
+# port's base function, its FCoE function) and, verbose, their FCoE and
+# Ethernet functions.
 $ ixo-sim port --list
 | ---------------------------------------------------------------------------
 | Port#  FN  Type  PWWN/MAC                 FC Addr/  Media  State       Spd
@@ -10,10 +11,10 @@ $ ixo-sim port --list
 |        0   fc    10:00:00:7a:3c:05:10:00  0a1000    sw     Linkup      16G
 |  1/1   -   fc    10:00:00:7a:3c:05:10:01  0a1100    sw     Linkup      16G
 |        1   fc    10:00:00:7a:3c:05:10:01  0a1100    sw     Linkup      16G
-|  2/0   -   dcb   00:7a:3c:06:22:00        --        sw     DCB Linkup  10G
+|  2/0   -   dcb   00:7a:3c:06:20:00        --        sw     DCB Linkup  10G
 |        0   fcoe  10:00:00:7a:3c:06:20:00  0b1000           Linkup      
 |        2   eth   00:7a:3c:06:22:00        eth2             Linkup      
-|  2/1   -   dcb   00:7a:3c:06:22:01        --        sw     DCB Linkup  10G
+|  2/1   -   dcb   00:7a:3c:06:20:01        --        sw     DCB Linkup  10G
 |        1   fcoe  10:00:00:7a:3c:06:20:01  0b1100           Linkup      
 |        3   eth   00:7a:3c:06:22:01        eth3             Linkup      
 | ---------------------------------------------------------------------------
@@ -25,8 +26,8 @@ $ ixo-sim port --list -terse
 | ---------------------------------------------------------------------------
 |  1/0   -   fc    10:00:00:7a:3c:05:10:00  0a1000    sw     Linkup      16G
 |  1/1   -   fc    10:00:00:7a:3c:05:10:01  0a1100    sw     Linkup      16G
-|  2/0   -   dcb   00:7a:3c:06:22:00        --        sw     DCB Linkup  10G
-|  2/1   -   dcb   00:7a:3c:06:22:01        --        sw     DCB Linkup  10G
+|  2/0   -   dcb   00:7a:3c:06:20:00        --        sw     DCB Linkup  10G
+|  2/1   -   dcb   00:7a:3c:06:20:01        --        sw     DCB Linkup  10G
 | ---------------------------------------------------------------------------
 $ ixo-sim port --list -x
 ! ERROR: command "--list" syntax is incorrect or one of the parameters is incorrect
@@ -57,7 +58,7 @@ $ ixo-sim port --list
 |  2/0   -   dcb               --           --        sw     Unknown     ---
 |        0   fcoe  10:00:00:7a:3c:06:20:00  0b1000           Linkup      
 |        2   eth   00:7a:3c:06:22:00        eth2             Linkup      
-|  2/1   -   dcb   00:7a:3c:06:22:01        --        sw     DCB Linkup  10G
+|  2/1   -   dcb   00:7a:3c:06:20:01        --        sw     DCB Linkup  10G
 |        1   fcoe  10:00:00:7a:3c:06:20:01  0b1100           Linkup      
 |        3   --            --               --        --        --       ---
 | ---------------------------------------------------------------------------
@@ -70,7 +71,7 @@ $ ixo-sim port --list -terse
 |  1/0   -   fc    10:00:00:7a:3c:05:10:00  0a1000    sw     Linkup      16G
 |  1/1   -   --            --               --        --        --       ---
 |  2/0   -   dcb               --           --        sw     Unknown     ---
-|  2/1   -   dcb   00:7a:3c:06:22:01        --        sw     DCB Linkup  10G
+|  2/1   -   dcb   00:7a:3c:06:20:01        --        sw     DCB Linkup  10G
 | ---------------------------------------------------------------------------
 [187]
 $ xelsim fault clear
@@ -95,7 +96,7 @@ $ ixo-sim port --list
 |  2/0   -   --            --               --        --        --       ---
 |        0   fcoe  10:00:00:7a:3c:06:20:00  0b1000           Linkup      
 |        2   eth   00:7a:3c:06:22:00        eth2             Linkup      
-|  2/1   -   dcb   00:7a:3c:06:22:01        --        sw     DCB Linkup  10G
+|  2/1   -   dcb   00:7a:3c:06:20:01        --        sw     DCB Linkup  10G
 |        1   fcoe  10:00:00:7a:3c:06:20:01  0b1100           Linkup      
 |        3   eth   00:7a:3c:06:22:01        eth3             Linkup      
 | ---------------------------------------------------------------------------
@@ -114,8 +115,8 @@ $ ixo-sim port --list -terse
 | ---------------------------------------------------------------------------
 |  1/0   -   fc    10:00:00:7a:3c:05:10:00  0a1000    sw     Linkup      16G
 |  1/1   -   fc    10:00:00:7a:3c:05:10:01  0a1100    sw     Linkup      8G *
-|  2/0   -   dcb   00:7a:3c:06:22:00        --        sw     DCB Linkup  10G
-|  2/1   -   dcb   00:7a:3c:06:22:01        --        sw     DCB Linkup  10G
+|  2/0   -   dcb   00:7a:3c:06:20:00        --        sw     DCB Linkup  10G
+|  2/1   -   dcb   00:7a:3c:06:20:01        --        sw     DCB Linkup  10G
 | ---------------------------------------------------------------------------
 
 # A trunked HBA lists its trunk first; its ports show no address of their
@@ -157,6 +158,24 @@ $ ixo-sim port --list -terse
 |  1/1   -   fc    10:00:00:7a:3c:05:01:01  --        sw     Linkup      16G
 |  2/0   -   fc    10:00:00:7a:3c:07:00:00  dport     mz     Disabled    ---
 |  2/1   -   fc    10:00:00:7a:3c:07:01:01  --        mz     Linkdown    ---
+| ---------------------------------------------------------------------------
+
+# A trunk member counts only while its own function is up: with the IOC of
+# port 1 disabled, the trunk runs on port 0 alone.
+$ cat > trunk.json
+< {"adapters": [{"trunked": true, "functions": [
+<   {"pci": "0000:05:00.0", "type": "fc", "port": 0},
+<   {"pci": "0000:05:00.1", "type": "fc", "port": 1, "enabled": false}]}]}
+$ xelsim create trunk.json
+| Created the emulated host from file trunk.json: 2 PCI functions
+$ ixo-sim port --list -terse
+| ---------------------------------------------------------------------------
+| Port#  FN  Type  PWWN/MAC                 FC Addr/  Media  State       Spd
+|                                           Eth dev
+| ---------------------------------------------------------------------------
+|  1         fc-T  10:00:00:7a:3c:05:00:00  0a1000    sw     Linkup      16G
+|  1/0   -   fc    10:00:00:7a:3c:05:00:00  --        sw     Linkup      16G
+|  1/1   -   fc    10:00:00:7a:3c:05:01:01  --        sw     IOC disabled---
 | ---------------------------------------------------------------------------
 
 # No adapter at all.

@@ -426,7 +426,7 @@ TEST_F(PortLibrary, ConvergedReads)
     xel_cee_attr_t cee{};
     ASSERT_EQ(xell_cee_get_attr(fcoe, &cee), XEL_STATUS_OK);
     EXPECT_EQ(cee.cee_status, CEE_UP);
-    EXPECT_EQ(cee.src_mac, ioc(2, 1, 1)->mac);
+    EXPECT_EQ(cee.src_mac, fcoe->mac); // the port's base function is its FCoE function
     EXPECT_EQ(cee.link_speed, XEL_PORT_SPEED_10GBPS);
     EXPECT_EQ(xell_cee_get_attr(ioc(1, 0, 0), &cee), XEL_STATUS_CMD_NOTSUPP);
 

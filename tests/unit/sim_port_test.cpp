@@ -24,13 +24,24 @@ const char shaped_host[] = R"({"traffic": true, "adapters": [
        {"pci": "0000:06:00.0", "type": "fcoe", "port": 0},
        {"pci": "0000:06:00.1", "type": "eth", "port": 0}]}]})";
 
+// A trunked HBA whose port 1 function starts with its IOC disabled.
+const char half_trunk_host[] = R"({"adapters": [{"trunked": true, "functions": [
+    {"pci": "0000:05:00.0", "type": "fc", "port": 0},
+    {"pci": "0000:05:00.1", "type": "fc", "port": 1, "enabled": false}]}]})";
+
 class SimPortTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { create(shaped_host); }
+
+    // Makes the host anew from a topology file's text or a preset's name.
+    void create(const std::string &json_or_preset)
     {
         sim_topology topology;
         std::string error;
-        ASSERT_TRUE(sim_parse_topology(shaped_host, &topology, &error)) << error;
+        if (json_or_preset.front() != '{')
+            ASSERT_TRUE(sim_preset_topology(json_or_preset, &topology));
+        else
+            ASSERT_TRUE(sim_parse_topology(json_or_preset, &topology, &error)) << error;
         ASSERT_TRUE(sim_create_host_from(root.path(), topology, &error)) << error;
     }
 
@@ -45,6 +56,19 @@ protected:
         return record;
     }
     xel_port_attr_s port_attr(int scsi_host) { return ask<xel_ioctl_port_attr_t>(scsi_host, XEL_CMD_PORT_GET_ATTR).attr; }
+    // The status a request that carries only the header gets.
+    int32_t status_of(int scsi_host, uint32_t cmd)
+    {
+        xel_ioctl_gen_t record{};
+        std::span<uint8_t> bytes{reinterpret_cast<uint8_t *>(&record), sizeof record};
+        EXPECT_EQ(host.driver_request({"xel", scsi_host, cmd, bytes}), 0);
+        return record.status;
+    }
+    void restart_port(int scsi_host)
+    {
+        EXPECT_EQ(status_of(scsi_host, XEL_CMD_PORT_DISABLE), XEL_STATUS_OK);
+        EXPECT_EQ(status_of(scsi_host, XEL_CMD_PORT_ENABLE), XEL_STATUS_OK);
+    }
 
     TempRoot root;
     SimHost host{root.path()};
@@ -122,5 +146,56 @@ TEST(SimPortTopology, RefusesPortShapesThatCannotBe)
         std::string error;
         EXPECT_FALSE(sim_parse_topology(c.json, &topology, &error)) << c.json;
         EXPECT_EQ(error, c.error);
+    }
+}
+
+TEST_F(SimPortTest, AHardAlpaIsTakenWhenThePortComesUp)
+{
+    create("hba");
+    auto al_pa = [](uint32_t pid) { return reinterpret_cast<const uint8_t *>(&pid)[2]; };
+    xel_ioctl_port_cfg_topo_t loop{};
+    loop.topo = XEL_PORT_TOPOLOGY_LOOP;
+    ask(2, XEL_CMD_PORT_CFG_TOPOLOGY, loop);
+    restart_port(2);
+    EXPECT_EQ(al_pa(port_attr(2).pid), 0xef);
+
+    xel_ioctl_port_alpa_t alpa{};
+    alpa.alpa = 0x2a;
+    ask(2, XEL_CMD_PORT_CFG_HARDALPA, alpa);
+    xel_port_attr_s attr = port_attr(2);
+    EXPECT_EQ(attr.pport_cfg.hardalpa, 0x2a); // configured at once,
+    EXPECT_EQ(al_pa(attr.pid), 0xef);         // in use from the next start
+    restart_port(2);
+    EXPECT_EQ(al_pa(port_attr(2).pid), 0x2a);
+
+    ask(2, XEL_CMD_PORT_CLR_HARDALPA, xel_ioctl_port_alpa_t{});
+    EXPECT_EQ(al_pa(port_attr(2).pid), 0x2a);
+    restart_port(2);
+    EXPECT_EQ(al_pa(port_attr(2).pid), 0xef);
+}
+
+TEST_F(SimPortTest, APortInDportRefusesEnableAndDisable)
+{
+    EXPECT_EQ(status_of(3, XEL_CMD_PORT_DISABLE), XEL_STATUS_DPORT_ERR);
+    EXPECT_EQ(status_of(3, XEL_CMD_PORT_ENABLE), XEL_STATUS_DPORT_ERR);
+    EXPECT_EQ(port_attr(3).port_state, XEL_PORT_ST_DPORT);
+    EXPECT_EQ(status_of(3, XEL_CMD_DIAG_DPORT_DISABLE), XEL_STATUS_OK);
+    EXPECT_EQ(status_of(3, XEL_CMD_PORT_DISABLE), XEL_STATUS_OK);
+    EXPECT_EQ(port_attr(3).port_state, XEL_PORT_ST_DISABLED);
+}
+
+TEST_F(SimPortTest, ATrunkFollowsEachMembersOwnFunction)
+{
+    create(half_trunk_host);
+    // Whichever member is asked, port 0 is up and port 1, whose IOC is
+    // disabled, is down.
+    for (int scsi_host : {2, 3}) {
+        SCOPED_TRACE(scsi_host);
+        xel_trunk_attr_s trunk = ask<xel_ioctl_trunk_attr_t>(scsi_host, XEL_CMD_PORT_GET_TRUNK_ATTR).attr;
+        EXPECT_EQ(trunk.state, XEL_TRUNK_ONLINE);
+        EXPECT_EQ(trunk.speed, XEL_PORT_SPEED_16GBPS);
+        EXPECT_EQ(trunk.link_attr[0].link_state, XEL_TRUNK_LINK_STATE_UP);
+        EXPECT_EQ(trunk.link_attr[1].link_state, XEL_TRUNK_LINK_STATE_DN_LINKDN);
+        EXPECT_EQ(trunk.link_attr[1].speed, 0u);
     }
 }
