@@ -39,9 +39,13 @@ int32_t sim_cee_get_attr(sim_call &call)
     const sim_port_state &port = sim_port_of(call);
     xel_cee_attr_t a{};
     a.src_mac = base_function(call).mac;
-    if (!port.enabled || !port.link) {
+    if (!sim_port_has_link(port)) {
         a.cee_status = CEE_PHY_DOWN;
         a.error_reason = CEE_PHY_LINK_DOWN;
+    } else if (port.loopback) {
+        // Only its own frames come back: no switch to learn from.
+        a.cee_status = CEE_LOOPBACK;
+        a.link_speed = XEL_PORT_SPEED_10GBPS;
     } else {
         a.cee_status = CEE_UP;
         const uint8_t chassis[6] = {0x02, 0x00, 0x00, 0x00, 0x00, static_cast<uint8_t>(0x0a + call.ref.adapter_index)};

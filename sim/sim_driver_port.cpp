@@ -3,9 +3,10 @@
 // enable and disable act on the whole port, FCoE enable and disable on the
 // FCoE function alone; configured speed, topology and credit recovery take
 // effect when the port comes up from disabled. What the port reports
-// (state, speed, topology, FC address) follows from that, from its link and
-// from the IOC state of the function asked. The port's trunk, CEE, SFP,
-// D-port, counters and logical ports have files of their own.
+// (state, speed, topology, FC address) follows from that, from its link,
+// SFP and fabric login and from the IOC state of the function asked. The
+// port's trunk, CEE, SFP, D-port, counters and logical ports have files of
+// their own.
 #include "sim_port.h"
 
 #include <algorithm>
@@ -30,6 +31,11 @@ bool sim_is_fcoe(const sim_call &call)
     return call.fn().ioc_type == XEL_IOC_TYPE_FCoE;
 }
 
+bool sim_port_has_link(const sim_port_state &port)
+{
+    return port.enabled && !port.in_transit && port.link && port.sfp_media != XEL_SFP_MEDIA_UNSUPPORT;
+}
+
 uint32_t sim_side_state(const sim_function &fn, const sim_function_state &st, const sim_port_state &port)
 {
     uint32_t ioc = st.ioc_state;
@@ -37,11 +43,17 @@ uint32_t sim_side_state(const sim_function &fn, const sim_function_state &st, co
         return XEL_PORT_ST_IOCDIS;
     if (ioc != XEL_IOC_OPERATIONAL)
         return XEL_PORT_ST_IOCDOWN;
-    if (!port.enabled || (fn.ioc_type == XEL_IOC_TYPE_FCoE && !port.fcoe_enabled))
+    if (port.in_transit)
+        return port.enabled ? XEL_PORT_ST_ENABLING : XEL_PORT_ST_DISABLING;
+    if (!port.enabled)
+        return port.preboot_disabled ? XEL_PORT_ST_PREBOOT_DISABLED : XEL_PORT_ST_DISABLED;
+    if (fn.ioc_type == XEL_IOC_TYPE_FCoE && !port.fcoe_enabled)
         return XEL_PORT_ST_DISABLED;
     if (port.dport && fn.ioc_type == XEL_IOC_TYPE_FC)
         return XEL_PORT_ST_DPORT;
-    return port.link ? XEL_PORT_ST_LINKUP : XEL_PORT_ST_LINKDOWN;
+    // A refused authentication keeps the storage side from logging in.
+    bool up = sim_port_has_link(port) && !(fn.storage() && port.authfail);
+    return up ? XEL_PORT_ST_LINKUP : XEL_PORT_ST_LINKDOWN;
 }
 
 uint32_t sim_side_state(const sim_call &call, const sim_port_state &port)
@@ -75,10 +87,11 @@ uint32_t sim_fc_address(uint8_t domain, uint8_t area, uint8_t port)
 }
 
 // Fabric ports get a domain per adapter and an area per port (a trunk the
-// area of its first port); a loop port its hard AL_PA, or 0xef.
+// area of its first port); a loop port its hard AL_PA, or 0xef. A port
+// looped back to itself has no fabric to give it one.
 uint32_t sim_port_address(const sim_call &call, const sim_port_state &port)
 {
-    if (!sim_link_up(call, port))
+    if (!sim_link_up(call, port) || port.loopback)
         return 0;
     if (port.op_topology == XEL_PORT_TOPOLOGY_LOOP)
         return sim_fc_address(0, 0, port.op_cfg_hardalpa ? port.op_hardalpa : 0xef);
@@ -125,13 +138,25 @@ uint16_t boot_checksum(xel_boot_cfg_t cfg)
     return sum;
 }
 
+// The port as its functions describe it: any one of them saying so takes
+// its link down, loops it back, and so on.
 void seed_port(const sim_adapter &ad, const sim_function &fn, sim_port_state *port)
 {
     port->link = port->link && fn.link;
+    port->loopback = port->loopback || fn.loopback;
+    port->authfail = port->authfail || fn.authfail;
+    if (fn.sfp_media != XEL_SFP_MEDIA_SW)
+        port->sfp_media = static_cast<uint8_t>(fn.sfp_media);
     port->dport = port->dport || fn.dport;
+    if (fn.preboot_disabled)
+        port->enabled = false;
+    port->preboot_disabled = port->preboot_disabled || fn.preboot_disabled;
+    if (fn.qos != 0)
+        port->qos = static_cast<uint8_t>(fn.qos);
+    if (fn.ratelimit != 0)
+        port->ratelimit = static_cast<uint8_t>(fn.ratelimit);
     port->trunked = ad.trunked;
     port->mode_cfg = ad.port_mode;
-    sim_seed_counters(ad, fn, port);
 }
 
 // ---- enable and disable -----------------------------------------------------
@@ -144,9 +169,11 @@ int32_t set_port_enabled(sim_call &call, bool enable)
     // Diagnostics hold the port until D-port is turned off.
     if (port.dport)
         return XEL_STATUS_DPORT_ERR;
-    if (enable && (!port.enabled || !port.fcoe_enabled))
+    if (enable && !call.stuck && (!port.enabled || !port.fcoe_enabled || port.in_transit))
         come_up(port);
     port.enabled = enable;
+    port.in_transit = call.stuck;
+    port.preboot_disabled = false;
     if (enable)
         port.fcoe_enabled = true;
     call.changed = true;
@@ -193,6 +220,7 @@ std::map<std::string, sim_port_state> sim_initial_ports(const sim_topology &topo
         for (const auto &fn : ad.functions) {
             sim_port_state &port = ports[sim_port_key(ad, fn.port)];
             seed_port(ad, fn, &port);
+            sim_seed_counters(topology, ad, fn, &port);
             if (port.boot.empty()) {
                 xel_boot_cfg_t boot{};
                 boot.version = XEL_BOOT_CFG_VERSION;
@@ -232,6 +260,31 @@ int32_t sim_fcoe_port_disable(sim_call &call)
 
 // ---- attributes ---------------------------------------------------------
 
+namespace {
+
+void fill_cfg(const sim_port_state &port, xel_port_cfg_s *cfg)
+{
+    cfg->topology = port.cfg_topology;
+    cfg->speed = port.cfg_speed;
+    cfg->trunked = port.trunked;
+    cfg->qos_enabled = port.qos;
+    cfg->cfg_hardalpa = port.cfg_hardalpa;
+    cfg->hardalpa = port.hardalpa;
+    cfg->maxfrsize = port.maxfrsize;
+    cfg->rx_bbcredit = 16;
+    cfg->tx_bbcredit = 8;
+    cfg->ratelimit = port.ratelimit;
+    cfg->trl_def_speed = XEL_PORT_SPEED_1GBPS;
+    cfg->bb_scn = port.bbsc ? 14 : 0;
+    cfg->bb_scn_state = port.bbsc;
+    cfg->faa_state = XEL_FAA_DISABLED;
+    cfg->path_tov = 30;
+    cfg->q_depth = 32;
+    cfg->qos_bw = {0, 60, 30, 10};
+}
+
+} // namespace
+
 int32_t sim_port_get_attr(sim_call &call)
 {
     auto record = answer_record<xel_ioctl_port_attr_t>(call);
@@ -248,26 +301,13 @@ int32_t sim_port_get_attr(sim_call &call)
                       ad.driver_ver.c_str(), fn.host);
     }
     a.speed_supported = sim_port_max_speed(call);
-    xel_port_cfg_s &cfg = a.pport_cfg;
-    cfg.topology = port.cfg_topology;
-    cfg.speed = port.cfg_speed;
-    cfg.trunked = port.trunked;
-    cfg.cfg_hardalpa = port.cfg_hardalpa;
-    cfg.hardalpa = port.hardalpa;
-    cfg.maxfrsize = port.maxfrsize;
-    cfg.rx_bbcredit = 16;
-    cfg.tx_bbcredit = 8;
-    cfg.trl_def_speed = XEL_PORT_SPEED_1GBPS;
-    cfg.bb_scn = port.bbsc ? 14 : 0;
-    cfg.bb_scn_state = port.bbsc;
-    cfg.faa_state = XEL_FAA_DISABLED;
-    cfg.path_tov = 30;
-    cfg.q_depth = 32;
-    cfg.qos_bw = {0, 60, 30, 10};
+    fill_cfg(port, &a.pport_cfg);
     a.port_state = sim_side_state(call, port);
     a.speed = sim_operational_speed(call, port);
     a.topology = up && fn.storage() ? port.op_topology : uint32_t{XEL_PORT_TOPOLOGY_NONE};
     a.bbsc_op_status = up && port.op_bbsc;
+    a.loopback = up && fn.storage() && port.loopback;
+    a.authfail = fn.storage() && port.authfail;
     a.pid = fn.storage() ? sim_port_address(call, port) : 0;
     a.port_type = !up || !fn.storage()                        ? XEL_PORT_TYPE_UNKNOWN
                   : port.op_topology == XEL_PORT_TOPOLOGY_LOOP ? XEL_PORT_TYPE_NLPORT

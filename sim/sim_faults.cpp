@@ -18,13 +18,14 @@ const std::pair<int, const char *> errno_names[] = {
     {EOPNOTSUPP, "EOPNOTSUPP"},
 };
 
+// A never-state fault without a code holds the IOC's enable and disable.
 bool fault_meets(const sim_fault &fault, const std::string &pci, uint32_t cmd)
 {
     if (fault.pci != pci)
         return false;
-    if (fault.kind != sim_fault_kind::never_state)
-        return fault.cmd == cmd;
-    return (cmd == XEL_CMD_IOC_ENABLE || cmd == XEL_CMD_IOC_DISABLE) && (fault.cmd == 0 || fault.cmd == cmd);
+    if (fault.kind == sim_fault_kind::never_state && fault.cmd == 0)
+        return cmd == XEL_CMD_IOC_ENABLE || cmd == XEL_CMD_IOC_DISABLE;
+    return fault.cmd == cmd;
 }
 
 } // namespace
@@ -41,6 +42,12 @@ int sim_find_fault(sim_host_state &state, const std::string &pci, uint32_t cmd, 
         *counted = true;
     }
     return -1;
+}
+
+bool sim_never_state_code(uint32_t cmd)
+{
+    return cmd == XEL_CMD_IOC_ENABLE || cmd == XEL_CMD_IOC_DISABLE || cmd == XEL_CMD_PORT_ENABLE ||
+           cmd == XEL_CMD_PORT_DISABLE;
 }
 
 void sim_use_fault(sim_host_state &state, int index)

@@ -13,6 +13,8 @@
 // requests left to let pass; the faults before it that still had some
 // count this one off (and say so in counted). -1 when none applies.
 int sim_find_fault(sim_host_state &state, const std::string &pci, uint32_t cmd, bool *counted);
+// The codes a never-state fault may hold: IOC and port enable and disable.
+bool sim_never_state_code(uint32_t cmd);
 // Uses up one request of a fault; a fault with none left goes away.
 void sim_use_fault(sim_host_state &state, int index);
 

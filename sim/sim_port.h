@@ -12,6 +12,9 @@ sim_port_state &sim_port_of(const sim_call &call);
 bool sim_is_fc(const sim_call &call);
 bool sim_is_fcoe(const sim_call &call);
 
+// The port runs a physical link: enabled (and done with it), a cable and a
+// supported SFP.
+bool sim_port_has_link(const sim_port_state &port);
 // The port-state code a function reports for its side of the port.
 uint32_t sim_side_state(const sim_function &fn, const sim_function_state &st, const sim_port_state &port);
 uint32_t sim_side_state(const sim_call &call, const sim_port_state &port);
@@ -31,5 +34,6 @@ bool sim_sfp_supports(const sim_call &call, uint32_t speed);
 
 // The counters a port starts with (sim_port_stats.cpp), and counters by
 // byte offset copied into their record, each width bytes wide.
-void sim_seed_counters(const sim_adapter &ad, const sim_function &fn, sim_port_state *port);
+void sim_seed_counters(const sim_topology &topology, const sim_adapter &ad, const sim_function &fn,
+                       sim_port_state *port);
 void sim_put_counters(const std::map<uint32_t, uint64_t> &counters, uint8_t *record, size_t size, size_t width);

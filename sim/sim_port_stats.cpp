@@ -62,36 +62,51 @@ void seed_fc(sim_port_state *port)
     add(port->stats, &xel_port_fc_stats_t::loss_of_signal_count, 1);
 }
 
+// Traffic: frames (FC) or packets (Ethernet) sent and received, each of
+// size words or bytes.
+void add_traffic(sim_port_state &port, bool ethernet, uint64_t sent, uint64_t received, uint64_t size)
+{
+    if (ethernet) {
+        add(port.stats, &xel_port_eth_stats_t::tx_packets, sent);
+        add(port.stats, &xel_port_eth_stats_t::tx_bytes, sent * size);
+        add(port.stats, &xel_port_eth_stats_t::rx_packets, received);
+        add(port.stats, &xel_port_eth_stats_t::rx_bytes, received * size);
+    } else {
+        add(port.stats, &xel_port_fc_stats_t::tx_frames, sent);
+        add(port.stats, &xel_port_fc_stats_t::tx_words, sent * size);
+        add(port.stats, &xel_port_fc_stats_t::rx_frames, received);
+        add(port.stats, &xel_port_fc_stats_t::rx_words, received * size);
+    }
+}
+
 // With traffic on, the port's counters move at every read while the link
 // is up.
 void run_port_traffic(sim_call &call, sim_port_state &port)
 {
     if (!call.host.topology.traffic || !sim_link_up(call, port))
         return;
-    if (ethernet_port(call.adapter(), call.fn().port)) {
-        add(port.stats, &xel_port_eth_stats_t::tx_packets, 640);
-        add(port.stats, &xel_port_eth_stats_t::tx_bytes, 655360);
-        add(port.stats, &xel_port_eth_stats_t::rx_packets, 1280);
-        add(port.stats, &xel_port_eth_stats_t::rx_bytes, 1310720);
-    } else {
-        add(port.stats, &xel_port_fc_stats_t::tx_frames, 512);
-        add(port.stats, &xel_port_fc_stats_t::tx_words, 262144);
-        add(port.stats, &xel_port_fc_stats_t::rx_frames, 1024);
-        add(port.stats, &xel_port_fc_stats_t::rx_words, 524288);
-    }
+    if (ethernet_port(call.adapter(), call.fn().port))
+        add_traffic(port, true, 640, 1280, 1024);
+    else
+        add_traffic(port, false, 512, 1024, 512);
     call.changed = true;
 }
 
 } // namespace
 
-void sim_seed_counters(const sim_adapter &ad, const sim_function &fn, sim_port_state *port)
+// A host can start as if long in service: its traffic counters beyond
+// what 32 bits hold.
+void sim_seed_counters(const sim_topology &topology, const sim_adapter &ad, const sim_function &fn,
+                       sim_port_state *port)
 {
     if (!port->stats.empty())
         return;
-    if (ethernet_port(ad, fn.port))
+    bool ethernet = ethernet_port(ad, fn.port);
+    if (ethernet)
         seed_ethernet(port);
     else
         seed_fc(port);
+    add_traffic(*port, ethernet, topology.counter_base, topology.counter_base, 1);
 }
 
 // Counters into their record, which is at least as large as the offsets.

@@ -20,7 +20,7 @@ bool sim_sfp_supports(const sim_call &call, uint32_t speed)
 int32_t sim_sfp_media(sim_call &call)
 {
     auto record = answer_record<xel_ioctl_sfp_media_t>(call);
-    record.media = XEL_SFP_MEDIA_SW;
+    record.media = sim_port_of(call).sfp_media;
     store(call, record);
     return XEL_STATUS_OK;
 }

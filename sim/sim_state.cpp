@@ -147,7 +147,12 @@ json port_to_json(const sim_port_state &p)
 {
     return {{"enabled", p.enabled},
             {"fcoe_enabled", p.fcoe_enabled},
+            {"in_transit", p.in_transit},
+            {"preboot_disabled", p.preboot_disabled},
             {"link", p.link},
+            {"loopback", p.loopback},
+            {"authfail", p.authfail},
+            {"sfp_media", p.sfp_media},
             {"dport", p.dport},
             {"trunked", p.trunked},
             {"cfg_topology", p.cfg_topology},
@@ -161,6 +166,8 @@ json port_to_json(const sim_port_state &p)
             {"maxfrsize", p.maxfrsize},
             {"bbsc", p.bbsc},
             {"op_bbsc", p.op_bbsc},
+            {"qos", p.qos},
+            {"ratelimit", p.ratelimit},
             {"mode_cfg", p.mode_cfg},
             {"stats", word_map(p.stats, false)},
             {"fcoe_stats", word_map(p.fcoe_stats, false)},
@@ -174,6 +181,15 @@ sim_port_state port_from_json(const json &obj)
     p.enabled = obj.at("enabled");
     p.fcoe_enabled = obj.at("fcoe_enabled");
     p.link = obj.at("link");
+    // What a state saved before these were kept leaves out, the port
+    // has at its default.
+    p.in_transit = obj.value("in_transit", p.in_transit);
+    p.preboot_disabled = obj.value("preboot_disabled", p.preboot_disabled);
+    p.loopback = obj.value("loopback", p.loopback);
+    p.authfail = obj.value("authfail", p.authfail);
+    p.sfp_media = obj.value("sfp_media", p.sfp_media);
+    p.qos = obj.value("qos", p.qos);
+    p.ratelimit = obj.value("ratelimit", p.ratelimit);
     p.dport = obj.at("dport");
     p.trunked = obj.at("trunked");
     p.cfg_topology = obj.at("cfg_topology");
@@ -183,7 +199,7 @@ sim_port_state port_from_json(const json &obj)
     p.cfg_hardalpa = obj.at("cfg_hardalpa");
     p.hardalpa = obj.at("hardalpa");
     // A state saved before the AL_PA in use was kept apart from the
-    // configured one was running the configured one.
+    // configured one ran the configured one.
     p.op_cfg_hardalpa = obj.value("op_cfg_hardalpa", p.cfg_hardalpa);
     p.op_hardalpa = obj.value("op_hardalpa", p.hardalpa);
     p.maxfrsize = obj.at("maxfrsize");

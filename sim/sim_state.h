@@ -56,7 +56,12 @@ struct sim_function_state {
 struct sim_port_state {
     bool enabled = true;      // the port as a whole: port enable and disable
     bool fcoe_enabled = true; // the FCoE function alone: FCoE enable and disable
+    bool in_transit = false;  // an enable or disable that never finishes (a fault)
+    bool preboot_disabled = false; // disabled by the pre-boot configuration, until enabled or disabled
     bool link = true;         // a cable and a switch at the far end
+    bool loopback = false;    // the link looped back to the port itself
+    bool authfail = false;    // the fabric refuses the storage side's authentication
+    uint8_t sfp_media = 3;    // xel_defs_sfp_media_t: short wave
     bool dport = false;       // in D-port diagnostics
     bool trunked = false;
     uint8_t cfg_topology = 5; // xel_port_topology: p2p
@@ -70,6 +75,8 @@ struct sim_port_state {
     uint16_t maxfrsize = 2112;
     bool bbsc = false; // credit recovery configured
     bool op_bbsc = false;
+    uint8_t qos = 0;       // QoS and target rate limiting as the firmware reports them: 1 on, 0 off
+    uint8_t ratelimit = 0;
     uint32_t mode_cfg = 0; // personality for the next start (xel_mode_t)
     // Counters by byte offset into their record: port statistics
     // (xel_port_stats_t), FCoE (xel_fcoe_stats_t), CEE (xel_cee_stats_t).
@@ -83,7 +90,8 @@ enum class sim_fault_kind { status, transport_errno, never_state };
 
 // An injected fault on one PCI function: a request with the code answers
 // the status, or fails with the errno; or enable and disable answer 0
-// while the IOC stays enabling (12) or disabling (9).
+// while the IOC stays enabling (12) or disabling (9), or the port enabling
+// (3) or disabling (7).
 struct sim_fault {
     std::string pci;
     sim_fault_kind kind = sim_fault_kind::status;

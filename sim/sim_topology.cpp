@@ -3,6 +3,7 @@
 
 #include "xel_bsg.h"
 #include "xel_ioctl.h"
+#include "xell_state.h"
 
 #include <nlohmann/json.hpp>
 
@@ -141,6 +142,11 @@ struct reader {
     // A number, or a string holding one ("0x22" or "34").
     uint32_t number(const json &obj, const char *key, const std::string &place, uint32_t fallback, uint32_t max)
     {
+        return static_cast<uint32_t>(number64(obj, key, place, fallback, max));
+    }
+
+    uint64_t number64(const json &obj, const char *key, const std::string &place, uint64_t fallback, uint64_t max)
+    {
         if (!obj.contains(key))
             return fallback;
         const json &v = obj[key];
@@ -163,7 +169,7 @@ struct reader {
             fail(place + "." + key, "out of range (at most " + std::to_string(max) + ")");
             return fallback;
         }
-        return static_cast<uint32_t>(value);
+        return value;
     }
 
     std::string text(const json &obj, const char *key, const std::string &place, const std::string &fallback,
@@ -249,10 +255,44 @@ bool read_identity(reader &r, const json &obj, const std::string &place, sim_fun
     return true;
 }
 
+// What a function says about its port: its link, SFP, modes and settings.
+bool read_port_shape(reader &r, const json &obj, const std::string &place, sim_function *fn)
+{
+    fn->link = r.flag(obj, "link", place, true);
+    fn->loopback = r.flag(obj, "loopback", place, false);
+    fn->sfp_media = r.number(obj, "sfp_media", place, XEL_SFP_MEDIA_SW, XEL_SFP_MEDIA_UNSUPPORT);
+    fn->dport = r.flag(obj, "dport", place, false);
+    fn->preboot_disabled = r.flag(obj, "preboot_disabled", place, false);
+    bool fc = fn->ioc_type == XEL_IOC_TYPE_FC;
+    if (fn->dport && !fc)
+        return r.fail(place + ".dport", "only an FC function has a D-port mode");
+    if (fn->preboot_disabled && !fc)
+        return r.fail(place + ".preboot_disabled", "only an FC function's port is disabled by its pre-boot configuration");
+    fn->authfail = r.flag(obj, "authfail", place, false);
+    fn->qos = r.number(obj, "qos", place, 0, 255);
+    fn->ratelimit = r.number(obj, "ratelimit", place, 0, 255);
+    if (!fn->storage() && (obj.contains("authfail") || obj.contains("qos") || obj.contains("ratelimit")))
+        return r.fail(place, "only a storage function has fabric authentication, QoS and rate limiting");
+    return r.ok;
+}
+
+// An interface name, as the driver reports it and sysfs lists it under the
+// function's net/ directory. Linux keeps names to 15 characters; longer
+// ones are let in to show how the port list cuts them.
+bool read_eth_name(reader &r, const json &obj, const std::string &place, int eth_index, sim_function *fn)
+{
+    fn->eth_name = r.text(obj, "eth_name", place, "eth" + std::to_string(2 + eth_index), 63);
+    if (fn->eth_name.empty() || fn->eth_name == "." || fn->eth_name == ".." ||
+        fn->eth_name.find('/') != std::string::npos)
+        return r.fail(place + ".eth_name", fn->eth_name.empty() ? "empty" : "\"" + fn->eth_name + "\" is not a file name");
+    return r.ok;
+}
+
 bool read_function(reader &r, const json &obj, const std::string &place, int eth_index, sim_function *fn)
 {
     if (!r.only_keys(obj, place, {"pci", "type", "port", "host", "bound", "pwwn", "nwwn", "mac", "eth_name", "enabled", "link",
-                                   "dport", "roles"}))
+                                   "dport", "preboot_disabled", "loopback", "authfail", "sfp_media", "qos", "ratelimit",
+                                   "roles"}))
         return false;
     fn->pci = r.text(obj, "pci", place, "", 12);
     if (r.ok && !sim_valid_pci(fn->pci))
@@ -263,10 +303,8 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
         return r.fail(place, "missing \"port\"");
     fn->port = r.number(obj, "port", place, 0, 15);
     fn->enabled = r.flag(obj, "enabled", place, true);
-    fn->link = r.flag(obj, "link", place, true);
-    fn->dport = r.flag(obj, "dport", place, false);
-    if (fn->dport && fn->ioc_type != XEL_IOC_TYPE_FC)
-        return r.fail(place + ".dport", "only an FC function has a D-port mode");
+    if (!read_port_shape(r, obj, place, fn))
+        return false;
     if (obj.contains("roles") && !fn->storage())
         return r.fail(place, "only a storage function has logical ports");
     fn->roles = r.number(obj, "roles", place, 1, 7);
@@ -279,9 +317,8 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
         return r.fail(place, "an Ethernet function has no SCSI host");
     }
     if (fn->ioc_type == XEL_IOC_TYPE_LL) {
-        fn->eth_name = r.text(obj, "eth_name", place, "eth" + std::to_string(2 + eth_index), 15);
-        if (fn->eth_name.empty())
-            return r.fail(place + ".eth_name", "empty");
+        if (!read_eth_name(r, obj, place, eth_index, fn))
+            return false;
     } else if (obj.contains("eth_name")) {
         return r.fail(place, "only an Ethernet function has an interface name");
     }
@@ -435,9 +472,11 @@ bool sim_topology_from_json(const json &doc, sim_topology *topology, std::string
 {
     reader r{error};
     sim_topology topo;
-    if (!r.only_keys(doc, "topology", {"drivers", "traffic", "driver_version", "adapters"}) || !read_drivers(r, doc, &topo))
+    if (!r.only_keys(doc, "topology", {"drivers", "traffic", "counter_base", "driver_version", "adapters"}) ||
+        !read_drivers(r, doc, &topo))
         return false;
     topo.traffic = r.flag(doc, "traffic", "topology", false);
+    topo.counter_base = r.number64(doc, "counter_base", "topology", 0, uint64_t{1} << 62);
     topo.driver_version = r.number(doc, "driver_version", "topology", XEL_DRV_VERSION, 0xffffffff);
     if (doc.contains("adapters") && !doc["adapters"].is_array())
         return r.fail("adapters", "expected a list of adapters");
@@ -516,10 +555,18 @@ json function_to_json(const sim_function &fn)
         obj["eth_name"] = fn.eth_name;
     obj["enabled"] = fn.enabled;
     obj["link"] = fn.link;
-    if (fn.ioc_type == XEL_IOC_TYPE_FC)
+    obj["loopback"] = fn.loopback;
+    obj["sfp_media"] = fn.sfp_media;
+    if (fn.ioc_type == XEL_IOC_TYPE_FC) {
         obj["dport"] = fn.dport;
-    if (fn.storage())
+        obj["preboot_disabled"] = fn.preboot_disabled;
+    }
+    if (fn.storage()) {
+        obj["authfail"] = fn.authfail;
+        obj["qos"] = fn.qos;
+        obj["ratelimit"] = fn.ratelimit;
         obj["roles"] = fn.roles;
+    }
     return obj;
 }
 
@@ -552,7 +599,10 @@ json sim_topology_to_json(const sim_topology &topology)
         drivers.push_back("xel");
     if (topology.kwo_loaded)
         drivers.push_back("kwo");
-    json doc = {{"drivers", drivers}, {"traffic", topology.traffic}, {"driver_version", topology.driver_version}};
+    json doc = {{"drivers", drivers},
+                {"traffic", topology.traffic},
+                {"counter_base", topology.counter_base},
+                {"driver_version", topology.driver_version}};
     doc["adapters"] = json::array();
     for (const auto &ad : topology.adapters)
         doc["adapters"].push_back(adapter_to_json(ad));

@@ -24,6 +24,12 @@ struct sim_function {
     bool enabled = true;        // the IOC state the host starts in
     bool link = true;           // its port has a link (any function of the port saying no takes it down)
     bool dport = false;         // its port starts in D-port diagnostics (FC functions)
+    bool preboot_disabled = false; // its port starts disabled by the pre-boot configuration (FC functions)
+    bool loopback = false;      // its port's link is looped back
+    bool authfail = false;      // the fabric refuses its authentication (storage functions)
+    uint32_t sfp_media = 3;     // its port's SFP media (xel_defs_sfp_media_t)
+    uint32_t qos = 0;           // QoS and target rate limiting as its port reports them (storage functions)
+    uint32_t ratelimit = 0;
     uint32_t roles = 1;         // its base logical port's roles: 1 initiator, 2 target, 4 IP over FC
 
     const char *driver() const;
@@ -65,6 +71,7 @@ struct sim_topology {
     bool kwo_loaded = true;
     bool traffic = false;           // counters move with every statistics read
     uint32_t driver_version = 4134; // answered by the version compare
+    uint64_t counter_base = 0;      // added to the port counters traffic moves, as the host starts
     std::vector<sim_adapter> adapters;
 };
 

@@ -40,7 +40,7 @@ const char usage_text[] =
     "  fault add --fn PCI --cmd CODE --errno NAME [--times N | --once]\n"
     "                               fail the request with an errno (EIO, ENXIO, ... or a number)\n"
     "  fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]\n"
-    "                               enable and disable answer 0 but the IOC never gets there\n"
+    "                               enable and disable answer 0 but the IOC (or port) never gets there\n"
     "  fault add ... --after N      let the first N requests the fault meets pass untouched\n"
     "  fault list                   the faults still pending\n"
     "  fault clear                  remove every fault\n"
@@ -254,8 +254,8 @@ std::string make_fault(const fault_options &o, sim_fault *fault)
     unsigned long status;
     if (o.never_state) {
         fault->kind = sim_fault_kind::never_state;
-        if (fault->cmd && fault->cmd != XEL_CMD_IOC_ENABLE && fault->cmd != XEL_CMD_IOC_DISABLE)
-            return "--never-state applies to the enable and disable codes only";
+        if (fault->cmd && !sim_never_state_code(fault->cmd))
+            return "--never-state applies to the IOC and port enable and disable codes only";
     } else if (!o.status.empty()) {
         fault->kind = sim_fault_kind::status;
         if (!parse_number(o.status, 0, 255, &status))

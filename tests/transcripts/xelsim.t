@@ -59,7 +59,7 @@ $ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0084303 --status 5 --errno EIO
 ! (see 'xelsim help')
 [2]
 $ xelsim fault add --fn 0000:05:00.0 --never-state --cmd 0xC2104307
-! xelsim: --never-state applies to the enable and disable codes only
+! xelsim: --never-state applies to the IOC and port enable and disable codes only
 ! (see 'xelsim help')
 [2]
 $ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0084303 --errno EWHAT
@@ -100,7 +100,7 @@ $ xelsim
 !   fault add --fn PCI --cmd CODE --errno NAME [--times N | --once]
 !                                fail the request with an errno (EIO, ENXIO, ... or a number)
 !   fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]
-!                                enable and disable answer 0 but the IOC never gets there
+!                                enable and disable answer 0 but the IOC (or port) never gets there
 !   fault add ... --after N      let the first N requests the fault meets pass untouched
 !   fault list                   the faults still pending
 !   fault clear                  remove every fault

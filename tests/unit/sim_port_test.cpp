@@ -140,6 +140,15 @@ TEST(SimPortTopology, RefusesPortShapesThatCannotBe)
          "adapters[0].functions[0].roles: a logical port has at least one role (1, 2 or 4)"},
         {R"({"adapters": [{"functions": [{"pci": "0000:06:00.1", "type": "eth", "port": 0, "roles": 1}]}]})",
          "adapters[0].functions[0]: only a storage function has logical ports"},
+        {R"({"adapters": [{"functions": [{"pci": "0000:06:00.0", "type": "fcoe", "port": 0, "preboot_disabled": true}]}]})",
+         "adapters[0].functions[0].preboot_disabled: only an FC function's port is disabled by its pre-boot configuration"},
+        {R"({"adapters": [{"functions": [{"pci": "0000:06:00.1", "type": "eth", "port": 0, "qos": 1}]}]})",
+         "adapters[0].functions[0]: only a storage function has fabric authentication, QoS and rate limiting"},
+        {R"({"adapters": [{"functions": [{"pci": "0000:05:00.0", "type": "fc", "port": 0, "sfp_media": 6}]}]})",
+         "adapters[0].functions[0].sfp_media: out of range (at most 5)"},
+        {R"({"adapters": [{"functions": [{"pci": "0000:06:00.1", "type": "eth", "port": 0, "eth_name": "eth/2"}]}]})",
+         "adapters[0].functions[0].eth_name: \"eth/2\" is not a file name"},
+        {R"({"counter_base": 4611686018427387905})", "topology.counter_base: out of range (at most 4611686018427387904)"},
     };
     for (const auto &c : cases) {
         sim_topology topology;
@@ -198,4 +207,27 @@ TEST_F(SimPortTest, ATrunkFollowsEachMembersOwnFunction)
         EXPECT_EQ(trunk.link_attr[1].link_state, XEL_TRUNK_LINK_STATE_DN_LINKDN);
         EXPECT_EQ(trunk.link_attr[1].speed, 0u);
     }
+}
+
+TEST_F(SimPortTest, AnEnableThatNeverFinishesLeavesThePortEnabling)
+{
+    create("hba");
+    sim_store(root.path()).transact([](sim_store::session &s) {
+        s.state.faults.push_back({"0000:05:00.0", sim_fault_kind::never_state, XEL_CMD_PORT_ENABLE, 0, 1});
+        s.changed = true;
+    });
+    xel_ioctl_port_cfg_speed_t speed{};
+    speed.speed = XEL_PORT_SPEED_8GBPS;
+    ask(2, XEL_CMD_PORT_CFG_SPEED, speed);
+    EXPECT_EQ(status_of(2, XEL_CMD_PORT_DISABLE), XEL_STATUS_OK);
+    EXPECT_EQ(status_of(2, XEL_CMD_PORT_ENABLE), XEL_STATUS_OK);
+    xel_port_attr_s attr = port_attr(2);
+    EXPECT_EQ(attr.port_state, XEL_PORT_ST_ENABLING);
+    EXPECT_EQ(attr.speed, XEL_PORT_SPEED_UNKNOWN);
+    // The fault is used up: the next enable gets there, with the speed
+    // configured before it.
+    EXPECT_EQ(status_of(2, XEL_CMD_PORT_ENABLE), XEL_STATUS_OK);
+    attr = port_attr(2);
+    EXPECT_EQ(attr.port_state, XEL_PORT_ST_LINKUP);
+    EXPECT_EQ(attr.speed, XEL_PORT_SPEED_8GBPS);
 }
