@@ -26,9 +26,38 @@ const sim_function &base_function(const sim_call &call)
     return *base;
 }
 
+// DCB up with what the emulated switch at the far end advertises.
+void learn_from_switch(const sim_call &call, xel_cee_attr_t *a)
+{
+    a->cee_status = CEE_UP;
+    const uint8_t chassis[6] = {0x02, 0x00, 0x00, 0x00, 0x00, static_cast<uint8_t>(0x0a + call.ref.adapter_index)};
+    a->lldp_remote.chassis_id.sub_type = 4;
+    a->lldp_remote.chassis_id.len = sizeof chassis;
+    std::memcpy(a->lldp_remote.chassis_id.value, chassis, sizeof chassis);
+    put_lldp(&a->lldp_remote.port_id, 5, "te0/" + std::to_string(call.fn().port + 1));
+    put_lldp(&a->lldp_remote.port_desc, 0, "10GbE DCB port");
+    put_lldp(&a->lldp_remote.sys_name, 0, "dcb-switch-1");
+    put_lldp(&a->lldp_remote.sys_desc, 0, "Emulated DCB switch");
+    a->lldp_remote.time_to_live = 120;
+    a->lldp_remote.enabled_system_cap = 4 | 16; // bridge, router
+    xel_cee_dcbx_cfg_t &d = a->dcbx_remote;
+    const uint8_t pgid[8] = {0, 0, 0, 1, 0, 0, 0, 0};
+    std::memcpy(d.pgid, pgid, sizeof pgid);
+    d.pg_percentage[0] = 60;
+    d.pg_percentage[1] = 40;
+    d.pfc_primap = 0x08;
+    d.fcoe_primap = 0x08;
+    d.dcbx_version = 2;
+    d.lls_fcoe = 2;
+    d.lls_lan = 2;
+    a->link_speed = XEL_PORT_SPEED_10GBPS;
+    a->nw_priority = 0;
+}
+
 } // namespace
 
-// With the physical link down, only that.
+// What the port learned from the DCB switch at the far end; with the
+// physical link down, only that.
 int32_t sim_cee_get_attr(sim_call &call)
 {
     if (sim_is_fc(call))
@@ -47,29 +76,7 @@ int32_t sim_cee_get_attr(sim_call &call)
         a.cee_status = CEE_LOOPBACK;
         a.link_speed = XEL_PORT_SPEED_10GBPS;
     } else {
-        a.cee_status = CEE_UP;
-        const uint8_t chassis[6] = {0x02, 0x00, 0x00, 0x00, 0x00, static_cast<uint8_t>(0x0a + call.ref.adapter_index)};
-        a.lldp_remote.chassis_id.sub_type = 4;
-        a.lldp_remote.chassis_id.len = sizeof chassis;
-        std::memcpy(a.lldp_remote.chassis_id.value, chassis, sizeof chassis);
-        put_lldp(&a.lldp_remote.port_id, 5, "te0/" + std::to_string(call.fn().port + 1));
-        put_lldp(&a.lldp_remote.port_desc, 0, "10GbE DCB port");
-        put_lldp(&a.lldp_remote.sys_name, 0, "dcb-switch-1");
-        put_lldp(&a.lldp_remote.sys_desc, 0, "Emulated DCB switch");
-        a.lldp_remote.time_to_live = 120;
-        a.lldp_remote.enabled_system_cap = 4 | 16; // bridge, router
-        xel_cee_dcbx_cfg_t &d = a.dcbx_remote;
-        const uint8_t pgid[8] = {0, 0, 0, 1, 0, 0, 0, 0};
-        std::memcpy(d.pgid, pgid, sizeof pgid);
-        d.pg_percentage[0] = 60;
-        d.pg_percentage[1] = 40;
-        d.pfc_primap = 0x08;
-        d.fcoe_primap = 0x08;
-        d.dcbx_version = 2;
-        d.lls_fcoe = 2;
-        d.lls_lan = 2;
-        a.link_speed = XEL_PORT_SPEED_10GBPS;
-        a.nw_priority = 0;
+        learn_from_switch(call, &a);
     }
     std::memcpy(call.data.data() + sizeof record, &a, sizeof a);
     return XEL_STATUS_OK;
