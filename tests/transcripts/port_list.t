@@ -77,30 +77,25 @@ $ ixo-sim port --list -terse
 $ xelsim fault clear
 | Cleared 3 fault(s)
 
-# A converged port whose IOC attributes cannot be read shows dashes for its
-# DCB row, and the list fails at the end. Discovery reads the IOC
-# attributes too, so the fault lets pass the reads of 0000:06:00.0 before
-# the row's own: discovery's two, the trunk check and the running mode.
-# When the library reads these attributes more or less often, N moves.
-$ xelsim fault add --fn 0000:06:00.0 --cmd 0xC6504306 --status 1 --once --after 4
-| Fault added: 0000:06:00.0  0xC6504306  status 1  (once, after 4)
-$ ixo-sim port --list
+# A command reads each function's IOC attributes once, in the scan, and
+# every row uses that answer: a fault that lets the first read pass is
+# still pending after the list.
+$ xelsim fault add --fn 0000:06:00.0 --cmd 0xC6504306 --status 1 --once --after 1
+| Fault added: 0000:06:00.0  0xC6504306  status 1  (once, after 1)
+$ ixo-sim port --list -terse
 | ---------------------------------------------------------------------------
 | Port#  FN  Type  PWWN/MAC                 FC Addr/  Media  State       Spd
 |                                           Eth dev
 | ---------------------------------------------------------------------------
 |  1/0   -   fc    10:00:00:7a:3c:05:10:00  0a1000    sw     Linkup      16G
-|        0   fc    10:00:00:7a:3c:05:10:00  0a1000    sw     Linkup      16G
 |  1/1   -   fc    10:00:00:7a:3c:05:10:01  0a1100    sw     Linkup      16G
-|        1   fc    10:00:00:7a:3c:05:10:01  0a1100    sw     Linkup      16G
-|  2/0   -   --            --               --        --        --       ---
-|        0   fcoe  10:00:00:7a:3c:06:20:00  0b1000           Linkup      
-|        2   eth   00:7a:3c:06:22:00        eth2             Linkup      
+|  2/0   -   dcb   00:7a:3c:06:20:00        --        sw     DCB Linkup  10G
 |  2/1   -   dcb   00:7a:3c:06:20:01        --        sw     DCB Linkup  10G
-|        1   fcoe  10:00:00:7a:3c:06:20:01  0b1100           Linkup      
-|        3   eth   00:7a:3c:06:22:01        eth3             Linkup      
 | ---------------------------------------------------------------------------
-[187]
+$ xelsim fault list
+| 0000:06:00.0  0xC6504306  status 1  (once)
+$ xelsim fault clear
+| Cleared 1 fault(s)
 
 # A fixed configured speed is marked "*" once the port runs it.
 $ ixo-sim port --speed 1/1 8

@@ -126,18 +126,6 @@ $ ixo-sim port --query 2/0 | tail -3
 | Eth:
 ! ERROR: I/O error 
 
-# The port type comes from the IOC attributes; when they cannot be read
-# it shows "--". The fault lets pass the reads of 0000:05:00.0 before the
-# one behind the port type: discovery's two, the running mode and the
-# query's own. When the library reads these attributes more or less often,
-# N moves.
-$ xelsim fault add --fn 0000:05:00.0 --cmd 0xC6504306 --status 1 --once --after 4
-| Fault added: 0000:05:00.0  0xC6504306  status 1  (once, after 4)
-$ ixo-sim port --query 1/0 | head -3
-| function id:                1/0/0
-| port type:                  --
-| port mode:                  FC
-
 # A mezzanine card has no beacon and shows its factory WWNs.
 $ cat > mezz.json
 < {"adapters": [{"is_mezz": true, "functions": [{"pci": "0000:07:00.0", "type": "fc", "port": 0}]}]}
