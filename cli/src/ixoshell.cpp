@@ -1,3 +1,5 @@
+#include "ixoshell.h"
+
 #include "ixomain.h"
 
 #include <array>
@@ -44,27 +46,41 @@ int ixo_shell_run_line(const std::vector<std::string> &words)
 
 } // namespace
 
+ixo_shell_line ixo_shell_read_line(FILE *in, std::vector<std::string> *words)
+{
+    std::array<char, max_line + 1> line{};
+    words->clear();
+    if (std::fgets(line.data(), static_cast<int>(line.size()), in) == nullptr)
+        return ixo_shell_line::end;
+    size_t len = std::strlen(line.data());
+    if (len > 0 && line[len - 1] == '\n')
+        line[--len] = '\0';
+    if (std::strcmp(line.data(), "quit") == 0 || std::strcmp(line.data(), "exit") == 0)
+        return ixo_shell_line::quit;
+    if (len < 3 && std::strcmp(line.data(), "-v") != 0)
+        return ixo_shell_line::skip;
+    *words = ixo_split_words(line.data());
+    return words->empty() ? ixo_shell_line::skip : ixo_shell_line::command;
+}
+
 // The interactive shell. No error text is printed for a failing command: the
 // user sees what the command itself printed. Returns the last status.
 int ixo_shell()
 {
     int last_status = 0;
+    std::vector<std::string> words;
     for (;;) {
-        std::array<char, max_line + 1> line{};
         std::fputs("\nixo> ", stdout);
         std::fflush(stdout);
-        if (std::fgets(line.data(), static_cast<int>(line.size()), stdin) == nullptr)
+        switch (ixo_shell_read_line(stdin, &words)) {
+        case ixo_shell_line::end:
+        case ixo_shell_line::quit:
             return last_status;
-        size_t len = std::strlen(line.data());
-        if (len > 0 && line[len - 1] == '\n')
-            line[--len] = '\0';
-        if (std::strcmp(line.data(), "quit") == 0 || std::strcmp(line.data(), "exit") == 0)
-            return last_status;
-        if (len < 3 && std::strcmp(line.data(), "-v") != 0)
+        case ixo_shell_line::skip:
             continue;
-        std::vector<std::string> words = ixo_split_words(line.data());
-        if (words.empty())
-            continue;
+        case ixo_shell_line::command:
+            break;
+        }
         int status = ixo_shell_run_line(words);
         if (status == -1)
             return -1;
