@@ -168,7 +168,8 @@ bool ixo_parse_uint(const char *text, uint64_t max, uint64_t *value)
     uint64_t result = 0;
     for (const char *p = text; *p != '\0'; p++) {
         uint64_t digit = static_cast<uint64_t>(*p - '0');
-        if (result > (max - digit) / 10)
+        // max - digit would wrap for a digit above a bound under 9.
+        if (digit > max || result > (max - digit) / 10)
             return false;
         result = result * 10 + digit;
     }
