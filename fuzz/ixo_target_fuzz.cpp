@@ -12,6 +12,7 @@
 #include "sim_topology.h"
 #include "xell_adapter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -135,6 +136,20 @@ bool is_ioc(const xell_t *ioc)
     return fuzz_host->iocs.count(ioc) != 0;
 }
 
+// A word looked up as text names the IOC by an identity it has; an unset
+// one (no port name) is no identity.
+bool names_ioc(const std::string &word, const xell_t *ioc)
+{
+    return !word.empty() && (word == ioc->ioc_hwpath || word == ioc->port_name || word == ioc->serialnum);
+}
+
+bool names_adapter(const std::string &word, const xell_adapter_t *adapter)
+{
+    if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos)
+        return word.substr(std::min(word.find_first_not_of('0'), word.size())) == std::to_string(adapter->id);
+    return !word.empty() && (word == adapter->serial_num || word == adapter->name || word == adapter->adapter_hwpath);
+}
+
 // A resolved IOC is one of the model's, of the kind the path asks for.
 void check_ioc(const xell_t *ioc, int ioc_type, const std::string &word)
 {
@@ -167,8 +182,15 @@ void resolve_ports(const std::string &word, int ioc_type)
         check_ioc(ioc, ioc_type, word);
         bool range = word.find('-') != std::string::npos && word.find('/') != std::string::npos &&
                      word.find(':') == std::string::npos;
-        if (range)
+        if (range) {
+            // The last IOC is the first one's, or the one the second word names.
             check(is_ioc(last), "a range without its last IOC", word);
+            std::string second = word.substr(word.find('-') + 1);
+            xell_t *named = nullptr;
+            check(last == ioc || names_ioc(second, last) ||
+                      (ixo_get_port_id(second.c_str(), ioc_type, &named) == E_CLI_NO_ERROR && named == last),
+                  "a range ends at an IOC its second word does not name", word);
+        }
     }
 
     xell_t *plain = nullptr;
@@ -196,6 +218,9 @@ void resolve_ports(const std::string &word, int ioc_type)
         if (status == E_CLI_NO_ERROR)
             check_ioc(ioc, ioc_type, word);
     }
+    for (auto lookup : {ixo_get_ioc_by_hwpath, ixo_get_ioc_by_portname})
+        if (lookup(text, ioc_type, &ioc) == E_CLI_NO_ERROR)
+            check(names_ioc(word, ioc), "a word found an IOC it does not name", word);
 }
 
 void resolve_numbers(const std::string &word)
@@ -235,7 +260,8 @@ void resolve_rows(const std::string &word)
         case ADAPTER_ID:
             check_status(status, {E_CLI_NO_ERROR, E_CLI_INCORRECT_ADAPTER_ID}, word);
             if (status == E_CLI_NO_ERROR)
-                check(fuzz_host->adapters.count(id.adapter) != 0, "resolved to no adapter of the model", word);
+                check(fuzz_host->adapters.count(id.adapter) != 0 && names_adapter(word, id.adapter),
+                      "resolved to an adapter the word does not name", word);
             break;
         case PORT_FIRST_IOC:
         case PCIFN_FIRST_IOC: {
