@@ -19,9 +19,10 @@ int ixo_check_type(const xell_t *ioc, int ioc_type)
     return E_CLI_NO_ERROR;
 }
 
+// An empty word would match an IOC whose port name is unset.
 int ixo_lookup_ioc_string(const char *text, int ioc_type, xell_t **out)
 {
-    *out = xell_adapter_get_ioc_by_str(text);
+    *out = text[0] != '\0' ? xell_adapter_get_ioc_by_str(text) : nullptr;
     if (*out == nullptr)
         return E_CLI_INCORRECT_PORT_ID;
     return ixo_check_type(*out, ioc_type);
@@ -261,6 +262,9 @@ int ixo_get_first_ioc(const char *text, xell_t **out, int *port_id, int *pcifn_i
 
 xell_adapter_t *ixo_get_adapter_id(const char *text)
 {
+    // An empty word would match an adapter whose name is unset.
+    if (text[0] == '\0')
+        return nullptr;
     if (std::strpbrk(text, "/:") == nullptr && text[0] >= '0' && text[0] <= '9') {
         uint64_t number = 0;
         if (!ixo_parse_uint(text, UINT32_MAX, &number) || number < 1 || number > xell_adapter_get_count())

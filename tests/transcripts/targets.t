@@ -34,6 +34,10 @@ $ ixo-sim adapter --query 9
 $ ixo-sim adapter --query 18446744073709551617
 ! ERROR: adapter id "18446744073709551617" in command is incorrect
 [172]
+# An empty word names no adapter, not one whose name is unset.
+$ ixo-sim port --bfs_list ''
+! ERROR: adapter id "" in command is incorrect
+[172]
 $ ixo-sim vhba --delete 2/0
 ! ERROR: pcifn id "2/0" in command is incorrect
 [173]

@@ -97,6 +97,27 @@ TEST_F(DefaultHost, TargetWordsResolve)
     }
 }
 
+TEST_F(DefaultHost, RangeEndsAtTheIocItsSecondWordNames)
+{
+    struct {
+        const char *word;
+        const char *first;
+        const char *last;
+    } const cases[] = {
+        {"1/0-2/1", "0000:05:00.0", "0000:06:00.1"},
+        {"1/1-TSC10060001", "0000:05:00.1", "0000:06:00.0"}, // by serial number
+        {"1/1-nosuchname", "0000:05:00.1", "0000:05:00.1"},
+        {"1/1-", "0000:05:00.1", "0000:05:00.1"}, // not the first IOC whose port name is unset
+    };
+    for (const auto &c : cases) {
+        xell_t *ioc = nullptr;
+        xell_t *last = nullptr;
+        ASSERT_EQ(ixo_get_port_id(c.word, IXO_IOC_TYPE_FC, &ioc, &last), E_CLI_NO_ERROR) << c.word;
+        EXPECT_STREQ(ioc->ioc_hwpath, c.first) << c.word;
+        EXPECT_STREQ(last->ioc_hwpath, c.last) << c.word;
+    }
+}
+
 TEST_F(DefaultHost, StrictFormsAndFirstIoc)
 {
     xell_t *ioc = nullptr;
