@@ -42,9 +42,15 @@ constexpr const char *extra_adapters = R"({"adapters": [
     {"pci": "0000:13:00.1", "type": "eth", "port": 1, "eth_name": "eth6"}]}
 ]})";
 
+void tear_down();
+
+// A failed check ends the process without atexit; the emulated root goes
+// first (a sanitizer's report cannot remove it, so CI runs under a TMPDIR
+// of its own).
 [[noreturn]] void fail(const char *what, const std::string &word)
 {
     std::fprintf(stderr, "ixo_target_fuzz: %s (word \"%s\")\n", what, word.c_str());
+    tear_down();
     std::abort();
 }
 
