@@ -25,10 +25,12 @@
 
 namespace {
 
-// Besides the default host's HBA and converged adapter: a NIC, an HBA
-// whose port 0 function has no SCSI host (so no port 0 in the model) and
-// that carries a name, and a converged adapter whose FCoE function starts
-// disabled (so the operational function of its port is the Ethernet one).
+// Besides the default host's HBA and converged adapter (adapters 1 and 2):
+// an HBA whose port 0 function has no SCSI host (so no port 0 in the
+// model) and that carries a name, a converged adapter whose FCoE function
+// starts disabled (so the operational function of its port is the Ethernet
+// one), a NIC, and an HBA of device 0x17 whose second function the library
+// does not report (so its port 1 is only in the hardware port count).
 // SCSI hosts and interface names follow the default host's.
 constexpr const char *extra_adapters = R"({"adapters": [
   {"serial": "TSF00000011", "name": "lab-hba", "nports": 2, "functions": [
@@ -39,7 +41,10 @@ constexpr const char *extra_adapters = R"({"adapters": [
     {"pci": "0000:12:00.1", "type": "eth", "port": 0, "eth_name": "eth4"}]},
   {"serial": "TSN00000013", "functions": [
     {"pci": "0000:13:00.0", "type": "eth", "port": 0, "eth_name": "eth5"},
-    {"pci": "0000:13:00.1", "type": "eth", "port": 1, "eth_name": "eth6"}]}
+    {"pci": "0000:13:00.1", "type": "eth", "port": 1, "eth_name": "eth6"}]},
+  {"serial": "TSF00000014", "device_id": "0x17", "nports": 2, "functions": [
+    {"pci": "0000:14:00.0", "type": "fc", "port": 0, "host": 8},
+    {"pci": "0000:14:00.1", "type": "fc", "port": 1, "host": 9}]}
 ]})";
 
 void tear_down();
