@@ -10,7 +10,31 @@
 #include <cstdint>
 #include <cerrno>
 #include <ctime>
+#include <filesystem>
+#include <string_view>
 #include <utility>
+
+namespace {
+
+bool in_tree(std::string_view path, std::string_view tree)
+{
+    return path.starts_with(tree) && (path.size() == tree.size() || path[tree.size()] == '/');
+}
+
+// The paths the emulated host owns: the kernel's file systems, the device
+// nodes, the firmware the drivers load, and the configuration file with
+// the lock and temporary files beside it (and /etc itself, which the
+// write-back syncs). Every other path is the user's own file.
+bool host_owned(const std::string &path)
+{
+    for (std::string_view tree : {"/sys", "/dev", "/proc", "/lib/firmware"})
+        if (in_tree(path, tree))
+            return true;
+    constexpr std::string_view conf = "/etc/xel.conf";
+    return path == "/etc" || (path.starts_with(conf) && path.find('/', conf.size()) == std::string::npos);
+}
+
+} // namespace
 
 RootedSys::RootedSys(std::string root) : root_(std::move(root))
 {
@@ -18,9 +42,10 @@ RootedSys::RootedSys(std::string root) : root_(std::move(root))
         root_.pop_back();
 }
 
+// Judged on the normal form, so that "/dev/../tmp/x" is the user's file.
 std::string RootedSys::host_path(const char *path) const
 {
-    if (path[0] != '/')
+    if (path[0] != '/' || !host_owned(std::filesystem::path(path).lexically_normal().string()))
         return path;
     return root_ + path;
 }

@@ -1,6 +1,8 @@
-// A seam that runs every call on the real kernel, with the absolute paths
-// the library uses mapped under an emulated root directory. The emulated
-// host builds on it; tests use it alone for code that only needs files.
+// A seam that runs every call on the real kernel, with the system's own
+// paths (/sys, /dev, /proc, /lib/firmware, /etc/xel.conf and the files
+// beside it) mapped under an emulated root directory; every other path is
+// the user's, opened where the user named it. The emulated host builds on
+// it; tests use it alone for code that only needs files.
 #pragma once
 
 #include "xell_sys.h"
@@ -14,7 +16,8 @@ public:
     const std::string &root() const { return root_; }
     // Every sleep lasts its time multiplied by scale (1 by default).
     void set_time_scale(double scale) { time_scale_ = scale; }
-    // The real path of a library path: "/etc/xel.conf" -> "<root>/etc/xel.conf".
+    // The real path of a path: "/etc/xel.conf" -> "<root>/etc/xel.conf",
+    // "/tmp/drv.trc" and "drv.trc" unchanged.
     std::string host_path(const char *path) const;
 
     int open(const char *path, int flags, mode_t mode = 0) override;

@@ -1,5 +1,7 @@
 #include "ixo_values.h"
 
+#include "xell_sys.h"
+
 #include <sys/stat.h>
 
 #include <cctype>
@@ -158,7 +160,7 @@ bool ixo_set_topology(const char *text, uint32_t *topology)
 bool ixo_test_file_exists(const char *path)
 {
     struct stat st {};
-    return ::stat(path, &st) == 0;
+    return xell_os().stat(path, &st) == 0;
 }
 
 bool ixo_parse_uint(const char *text, uint64_t max, uint64_t *value)

@@ -170,10 +170,11 @@ TEST_F(ConfigTest, AMissingFileIsCreatedEmptyWithMode0644)
 
 TEST_F(ConfigTest, WriteBackKeepsModeAndSymbolicLink)
 {
-    std::string real = root_ + "/etc/real.conf";
+    // A name beside the configuration, which the emulated host owns too.
+    std::string real = root_ + "/etc/xel.conf.real";
     std::ofstream(real) << one_fc;
     ::chmod(real.c_str(), 0600);
-    ASSERT_EQ(::symlink("real.conf", conf_path().c_str()), 0);
+    ASSERT_EQ(::symlink("xel.conf.real", conf_path().c_str()), 0);
 
     ASSERT_EQ(load(), XEL_STATUS_OK);
     xell_t fc = fc_ioc(1);
