@@ -8,9 +8,11 @@
 #include "sim_state.h"
 #include "xel_bsg.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 struct SimHost::impl {
     explicit impl(const std::string &root) : store(root) {}
@@ -186,6 +188,28 @@ int SimHost::driver_request(const sim_driver_request &request)
     if (status)
         return status == ENOENT ? ENODEV : EIO;
     return result;
+}
+
+// Host ELS and CT and the rport requests come with the fabric model; until
+// then the driver does not take them.
+int SimHost::xel_bsg_job(int host, sim_bsg_job &job)
+{
+    constexpr size_t cmd_at = offsetof(xel_fc_bsg_vendor_request_t, vendor_cmd);
+    if (job.msgcode != FC_BSG_HST_VENDOR)
+        return EOPNOTSUPP;
+    if (job.request.size() < cmd_at + sizeof(uint32_t))
+        return EINVAL;
+    uint32_t cmd;
+    std::memcpy(&cmd, job.request.data() + cmd_at, sizeof cmd);
+    std::vector<uint8_t> record(job.request_payload.begin(), job.request_payload.end());
+    int err = driver_request({"xel", host, cmd, record});
+    if (err != 0)
+        return err;
+    size_t answered = std::min(record.size(), job.reply_payload.size());
+    if (answered > 0)
+        std::memcpy(job.reply_payload.data(), record.data(), answered);
+    job.reply_payload_rcv_len = static_cast<uint32_t>(answered);
+    return 0;
 }
 
 bool SimHost::debugfs_trace(const std::string &driver, const std::string &pci, const std::string &file,

@@ -3,6 +3,8 @@
 // the emulated root so that every process sees the same host.
 #pragma once
 
+#include "sim_bsg.h"
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -31,6 +33,11 @@ public:
     // is not delivered (an injected transport fault, an unknown function).
     // Requests are serialised across threads and processes.
     int driver_request(const sim_driver_request &request);
+    // The storage driver's end of an FC transport job on the BSG node of a
+    // SCSI host: a vendor request's record, answered as driver_request
+    // answers it, goes back in the reply payload. Returns 0, or the errno
+    // of a job the driver refuses.
+    int xel_bsg_job(int host, sim_bsg_job &job);
 
     // The debugfs files of a PCI function (driver "xel" or "kwo", PCI
     // address as in the driver directory): a trace ("drvtrc", "fwtrc",

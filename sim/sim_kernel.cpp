@@ -1,5 +1,6 @@
 #include "sim_kernel.h"
 
+#include "sim_bsg.h"
 #include "xel_bsg.h"
 #include "xel_ioctl.h"
 
@@ -227,50 +228,12 @@ int EmulatedSys::ioctl(int fd, unsigned long request, void *arg)
     return -1;
 }
 
-// Decodes the envelope as the block layer and the FC transport do before
-// the driver sees the vendor request.
+// The block layer and the FC transport check the envelope and hand the
+// storage driver a job (sim_bsg.h).
 int EmulatedSys::bsg_request(int host, struct sg_io_v4 *header)
 {
-    if (header->guard != 'Q' || header->protocol != XEL_BSG_PROTOCOL_SCSI ||
-        header->subprotocol != XEL_BSG_SUB_PROTOCOL_SCSI_TRANSPORT) {
-        errno = EINVAL;
-        return -1;
-    }
-    if (header->request_len < sizeof(xel_fc_bsg_vendor_request_t) || header->request == 0) {
-        errno = EINVAL;
-        return -1;
-    }
-    xel_fc_bsg_vendor_request_t request;
-    std::memcpy(&request, reinterpret_cast<const void *>(static_cast<uintptr_t>(header->request)), sizeof request);
-    if (request.msgcode != FC_BSG_HST_VENDOR) {
-        errno = ENOTSUP;
-        return -1;
-    }
-    if (request.vendor_id != XEL_PCI_VENDOR_ID) {
-        errno = ESRCH;
-        return -1;
-    }
-    uint32_t cmd = request.vendor_cmd[0];
-    uint32_t size = header->dout_xfer_len;
-    if (size != header->din_xfer_len || size < xel_cmd_size(cmd) || header->dout_xferp == 0 ||
-        header->din_xferp == 0) {
-        errno = EINVAL;
-        return -1;
-    }
-    std::vector<uint8_t> payload(size);
-    std::memcpy(payload.data(), reinterpret_cast<const void *>(static_cast<uintptr_t>(header->dout_xferp)), size);
-    int err = host_.driver_request({"xel", host, cmd, payload});
-    if (err != 0) {
-        errno = err;
-        return -1;
-    }
-    std::memcpy(reinterpret_cast<void *>(static_cast<uintptr_t>(header->din_xferp)), payload.data(), size);
-    header->driver_status = 0;
-    header->transport_status = 0;
-    header->device_status = 0;
-    header->din_resid = 0;
-    header->dout_resid = 0;
-    return 0;
+    return sim_bsg_sg_io(sim_bsg_node::fc_host, true, header,
+                         [&](sim_bsg_job &job) { return host_.xel_bsg_job(host, job); });
 }
 
 // The network driver takes requests of its own group only, and reads and

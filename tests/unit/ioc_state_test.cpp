@@ -1,3 +1,4 @@
+#include "bsg_reply.h"
 #include "sim_rooted_sys.h"
 #include "temp_root.h"
 #include "xel_bsg.h"
@@ -41,6 +42,7 @@ public:
         } else {
             static_cast<xel_ioctl_hdr_t *>(record)->status = enable_status;
         }
+        bsg_reply_delivered(header);
         return 0;
     }
     void sleep_ms(unsigned ms) override { sleeps.push_back(ms); }

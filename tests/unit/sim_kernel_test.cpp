@@ -1,4 +1,5 @@
 #include "emulated_host.h"
+#include "sim_bsg.h"
 #include "sim_kernel.h"
 #include "sim_state.h"
 #include "sim_topology.h"
@@ -39,20 +40,31 @@ protected:
                   0);
     }
 
-    // An IOC information request for instance 0 on host 2's node, as the
-    // library builds it; change mutates the envelope before it is sent.
-    int send_info_request(const std::function<void(struct sg_io_v4 &, xel_fc_bsg_vendor_request_t &)> &change)
+    // What an IOC information request for instance 0 on host 2's node
+    // came back with: the errno, the header and the reply block.
+    struct outcome {
+        int err = 0;
+        struct sg_io_v4 header {};
+        xel_fc_bsg_reply_t reply{};
+    };
+    // Sends the request as the library builds it; change mutates the
+    // envelope before it is sent.
+    outcome send_info_request(const std::function<void(struct sg_io_v4 &, xel_fc_bsg_vendor_request_t &)> &change)
     {
         xell_args_t record{};
         xel_fc_bsg_vendor_request_t request{};
         request.msgcode = FC_BSG_HST_VENDOR;
         request.vendor_id = XEL_PCI_VENDOR_ID;
         request.vendor_cmd[0] = XEL_CMD_IOC_GET_INFO;
-        struct sg_io_v4 header {};
+        outcome out;
+        out.reply.result = 1234; // unwritten
+        struct sg_io_v4 &header = out.header;
         header.guard = 'Q';
         header.subprotocol = XEL_BSG_SUB_PROTOCOL_SCSI_TRANSPORT;
         header.request_len = sizeof request;
         header.request = reinterpret_cast<uintptr_t>(&request);
+        header.response = reinterpret_cast<uintptr_t>(&out.reply);
+        header.max_response_len = sizeof out.reply;
         header.dout_xferp = header.din_xferp = reinterpret_cast<uintptr_t>(&record);
         header.dout_xfer_len = header.din_xfer_len = sizeof record;
         change(header, request);
@@ -60,39 +72,126 @@ protected:
         EXPECT_GE(fd, 0);
         errno = 0;
         int rc = kernel->ioctl(fd, XEL_SG_IO, &header);
-        int err = rc < 0 ? errno : 0;
+        out.err = rc < 0 ? errno : 0;
         kernel->close(fd);
-        if (err == 0) {
+        if (out.err == 0) {
             EXPECT_EQ(std::string(record.ioc_info.hwpath), "0000:05:00.0");
         }
-        return err;
+        return out;
     }
-
 };
 
 } // namespace
 
-TEST_F(EmulatedKernel, DecodesTheStorageEnvelopeAsTheKernelDoes)
+// The block layer, the FC transport and the storage driver in turn. A
+// request refused before it became a job leaves the reply block alone; a
+// job refused or failed comes back as its negative result alone.
+TEST_F(EmulatedKernel, AnswersTheStorageEnvelopeAsTheKernelDoes)
 {
     using H = struct sg_io_v4;
     using R = xel_fc_bsg_vendor_request_t;
+    constexpr int32_t unwritten = 1234;
     struct {
         const char *what;
         std::function<void(H &, R &)> change;
         int err;
+        int32_t result; // in the reply block
     } const cases[] = {
-        {"well formed", [](H &, R &) {}, 0},
-        {"guard", [](H &h, R &) { h.guard = 'S'; }, EINVAL},
-        {"protocol", [](H &h, R &) { h.protocol = 1; }, EINVAL},
-        {"subprotocol", [](H &h, R &) { h.subprotocol = 0; }, EINVAL},
-        {"short request block", [](H &h, R &) { h.request_len = 12; }, EINVAL},
-        {"not a vendor request", [](H &, R &r) { r.msgcode = 0x80000001; }, EOPNOTSUPP},
-        {"other vendor", [](H &, R &r) { r.vendor_id = 0x1657; }, ESRCH},
-        {"transfer below the code's size", [](H &h, R &) { h.dout_xfer_len = h.din_xfer_len = 512; }, EINVAL},
-        {"lengths differ", [](H &h, R &) { h.din_xfer_len = 528; }, EINVAL},
+        {"well formed", [](H &, R &) {}, 0, 0},
+        // bsg-lib
+        {"guard", [](H &h, R &) { h.guard = 'S'; }, EINVAL, unwritten},
+        {"protocol", [](H &h, R &) { h.protocol = 1; }, EINVAL, unwritten},
+        {"subprotocol", [](H &h, R &) { h.subprotocol = 0; }, EINVAL, unwritten},
+        {"data out above the queue's maximum", [](H &h, R &) { h.dout_xfer_len = sim_bsg_max_transfer + 1; }, EINVAL,
+         unwritten},
+        {"data in above the queue's maximum", [](H &h, R &) { h.din_xfer_len = sim_bsg_max_transfer + 1; }, EINVAL,
+         unwritten},
+        // the FC transport
+        {"no message code", [](H &h, R &) { h.request_len = 3; }, ENOMSG, -ENOMSG},
+        {"vendor id cut short", [](H &h, R &) { h.request_len = 11; }, ENOMSG, -ENOMSG},
+        {"unknown message code", [](H &, R &r) { r.msgcode = 0x800000F0; }, EBADR, -EBADR},
+        {"remote port ELS on a host", [](H &, R &r) { r.msgcode = FC_BSG_RPT_ELS; }, EBADR, -EBADR},
+        {"remote port CT on a host", [](H &, R &r) { r.msgcode = FC_BSG_RPT_CT; }, EBADR, -EBADR},
+        {"other vendor", [](H &, R &r) { r.vendor_id = 0x1657; }, ESRCH, -ESRCH},
+        {"host ELS without frames both ways",
+         [](H &h, R &r) {
+             r.msgcode = FC_BSG_HST_ELS_NOLOGIN;
+             h.din_xfer_len = 0;
+         },
+         EINVAL, -EINVAL},
+        // the storage driver
+        {"host ELS", [](H &, R &r) { r.msgcode = FC_BSG_HST_ELS_NOLOGIN; }, EOPNOTSUPP, -EOPNOTSUPP},
+        {"host CT", [](H &, R &r) { r.msgcode = FC_BSG_HST_CT; }, EOPNOTSUPP, -EOPNOTSUPP},
+        {"add rport", [](H &, R &r) { r.msgcode = FC_BSG_HST_ADD_RPORT; }, EOPNOTSUPP, -EOPNOTSUPP},
+        {"no command word", [](H &h, R &) { h.request_len = 12; }, EINVAL, -EINVAL},
+        {"data out below the code's size", [](H &h, R &) { h.dout_xfer_len = 512; }, EINVAL, -EINVAL},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(send_info_request(c.change), c.err) << c.what;
+    for (const auto &c : cases) {
+        outcome out = send_info_request(c.change);
+        EXPECT_EQ(out.err, c.err) << c.what;
+        EXPECT_EQ(out.reply.result, c.result) << c.what;
+    }
+}
+
+TEST_F(EmulatedKernel, TheReplyTellsWhatCameBack)
+{
+    outcome whole = send_info_request([](struct sg_io_v4 &, xel_fc_bsg_vendor_request_t &) {});
+    ASSERT_EQ(whole.err, 0);
+    EXPECT_EQ(whole.header.response_len, sizeof(xel_fc_bsg_reply_t));
+    EXPECT_EQ(whole.reply.reply_payload_rcv_len, sizeof(xell_args_t));
+    EXPECT_EQ(whole.header.din_resid, 0);
+    EXPECT_EQ(whole.header.dout_resid, 0);
+    EXPECT_EQ(whole.header.device_status | whole.header.transport_status | whole.header.driver_status, 0u);
+    EXPECT_EQ(whole.header.info, 0u);
+
+    // The driver answers the record it was sent; the rest of a longer data
+    // in stays behind as residue.
+    outcome longer = send_info_request([](struct sg_io_v4 &h, xel_fc_bsg_vendor_request_t &) { h.dout_xfer_len = 528; });
+    ASSERT_EQ(longer.err, 0);
+    EXPECT_EQ(longer.reply.reply_payload_rcv_len, 528u);
+    EXPECT_EQ(longer.header.din_resid, static_cast<int32_t>(sizeof(xell_args_t) - 528));
+
+    // A refused job answers its result alone.
+    outcome refused = send_info_request([](struct sg_io_v4 &, xel_fc_bsg_vendor_request_t &r) { r.vendor_id = 1; });
+    EXPECT_EQ(refused.header.response_len, 0u); // the header is left as it was sent
+    EXPECT_EQ(refused.reply.reply_payload_rcv_len, 0u);
+}
+
+// A job the driver completes with an error result is delivered: the call
+// succeeds and the header says what went wrong. Without CAP_SYS_RAWIO
+// nothing is delivered.
+TEST(SimBsg, AnErrorResultIsDeliveredWithTheCheckFlag)
+{
+    uint8_t record[64] = {};
+    xel_fc_bsg_vendor_request_t request{FC_BSG_HST_VENDOR, XEL_PCI_VENDOR_ID, {XEL_CMD_IOC_ENABLE, 0, 0, 0}};
+    xel_fc_bsg_reply_t reply{};
+    struct sg_io_v4 header {};
+    header.guard = 'Q';
+    header.subprotocol = XEL_BSG_SUB_PROTOCOL_SCSI_TRANSPORT;
+    header.request_len = sizeof request;
+    header.request = reinterpret_cast<uintptr_t>(&request);
+    header.response = reinterpret_cast<uintptr_t>(&reply);
+    header.max_response_len = sizeof reply;
+    header.dout_xferp = header.din_xferp = reinterpret_cast<uintptr_t>(record);
+    header.dout_xfer_len = header.din_xfer_len = sizeof record;
+    auto failing_driver = [](sim_bsg_job &job) {
+        job.result = (0x07 << 16) | 0x02; // an error in the transport, a check condition
+        job.reply_payload_rcv_len = 8;
+        return 0;
+    };
+
+    struct sg_io_v4 sent = header;
+    EXPECT_EQ(sim_bsg_sg_io(sim_bsg_node::fc_host, false, &sent, failing_driver), -1);
+    EXPECT_EQ(errno, EPERM);
+
+    ASSERT_EQ(sim_bsg_sg_io(sim_bsg_node::fc_host, true, &header, failing_driver), 0);
+    EXPECT_EQ(header.device_status, 0x02u);
+    EXPECT_EQ(header.transport_status, 0x07u);
+    EXPECT_EQ(header.driver_status, 0u);
+    EXPECT_EQ(header.info, XEL_SG_INFO_CHECK);
+    EXPECT_EQ(header.din_resid, static_cast<int32_t>(sizeof record - 8));
+    EXPECT_EQ(reply.result, (0x07 << 16) | 0x02);
+    EXPECT_EQ(reply.reply_payload_rcv_len, 8u);
 }
 
 TEST_F(EmulatedKernel, NetworkDriverTakesOnlyItsOwnGroup)

@@ -1,3 +1,4 @@
+#include "bsg_reply.h"
 #include "sim_rooted_sys.h"
 #include "temp_root.h"
 #include "xel_bsg.h"
@@ -9,13 +10,15 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
 // Records what reaches the kernel: the nodes opened, the requests made and
-// their envelopes, and answers with a chosen errno.
+// their envelopes, and answers with a chosen errno or, for a storage
+// request, with a reply that reshape may change.
 class RecordingSys : public RootedSys {
 public:
     using RootedSys::RootedSys;
@@ -31,6 +34,7 @@ public:
     std::vector<request> requests;
     int open_fds = 0;
     int fail_with = 0;
+    std::function<void(struct sg_io_v4 &, xel_fc_bsg_reply_t &)> reshape;
 
     int open(const char *path, int flags, mode_t mode) override
     {
@@ -55,6 +59,7 @@ public:
             auto *data = reinterpret_cast<uint8_t *>(static_cast<uintptr_t>(r.header.dout_xferp));
             r.payload.assign(data, data + r.header.dout_xfer_len);
             std::memset(data, 0, 4); // the driver's answer: status 0
+            answer(static_cast<struct sg_io_v4 *>(arg));
         } else {
             auto *data = static_cast<uint8_t *>(arg);
             r.payload.assign(data, data + xel_cmd_size(static_cast<uint32_t>(code)));
@@ -65,6 +70,16 @@ public:
             return -1;
         }
         return 0;
+    }
+
+private:
+    void answer(struct sg_io_v4 *header)
+    {
+        bsg_reply_delivered(header);
+        if (!reshape)
+            return;
+        auto *reply = reinterpret_cast<xel_fc_bsg_reply_t *>(static_cast<uintptr_t>(header->response));
+        reshape(*header, *reply);
     }
 };
 
@@ -112,7 +127,8 @@ TEST_F(TransportTest, StorageRequestIsAnFcVendorRequestOnItsOwnNode)
     EXPECT_EQ(r.header.dout_xfer_len, sizeof record);
     EXPECT_EQ(r.header.din_xfer_len, sizeof record);
     EXPECT_EQ(r.header.dout_xferp, r.header.din_xferp);
-    EXPECT_EQ(r.header.max_response_len, 0u);
+    EXPECT_NE(r.header.response, 0u);
+    EXPECT_EQ(r.header.max_response_len, sizeof(xel_fc_bsg_reply_t));
     EXPECT_EQ(r.header.timeout, 60000u);
     // Copies: the packed block's fields cannot be bound to references.
     uint32_t msgcode = r.vendor.msgcode;
@@ -199,4 +215,46 @@ TEST_F(TransportTest, TraceIsReadFromDebugfsWithoutADriverRequest)
     record.status = 0;
     ASSERT_EQ(xell_ioctl(&storage, XEL_CMD_DEBUG_FW_STATE, &record, 0, 0, sizeof record), XEL_STATUS_OK);
     EXPECT_EQ(record.status, XEL_STATUS_EFOPEN);
+}
+
+// The kernel delivered the request, but its reply says the driver never
+// answered the record: that must not read as the record's status 0.
+TEST_F(TransportTest, ADeliveredReplyThatFailedIsAnIoError)
+{
+    using H = struct sg_io_v4;
+    using R = xel_fc_bsg_reply_t;
+    struct {
+        const char *what;
+        std::function<void(H &, R &)> reshape;
+        xel_status_t status;
+    } const cases[] = {
+        {"answered", [](H &, R &) {}, XEL_STATUS_OK},
+        {"host byte (an error in the transport)",
+         [](H &h, R &r) {
+             r.result = 0x70000;
+             h.transport_status = 0x07;
+             h.info = XEL_SG_INFO_CHECK;
+         },
+         XEL_STATUS_EIO},
+        {"status byte",
+         [](H &h, R &r) {
+             r.result = 0x02;
+             h.device_status = 0x02;
+             h.info = XEL_SG_INFO_CHECK;
+         },
+         XEL_STATUS_EIO},
+        {"check flag alone", [](H &h, R &) { h.info = XEL_SG_INFO_CHECK; }, XEL_STATUS_EIO},
+        {"nothing came back",
+         [](H &h, R &r) {
+             r.reply_payload_rcv_len = 0;
+             h.din_resid = static_cast<int32_t>(h.din_xfer_len);
+         },
+         XEL_STATUS_EIO},
+        {"no reply block", [](H &h, R &) { h.response_len = 0; }, XEL_STATUS_EIO},
+    };
+    for (const auto &c : cases) {
+        sys.reshape = c.reshape;
+        xel_ioctl_gen_t record{};
+        EXPECT_EQ(xell_ioctl(&storage, XEL_CMD_IOC_ENABLE, &record, 0, 0, sizeof record), c.status) << c.what;
+    }
 }
