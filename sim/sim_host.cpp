@@ -51,7 +51,8 @@ int answered(sim_store::session &s, const log_entry &entry, std::span<uint8_t> d
 }
 
 // xel: the function behind the SCSI host of the node; kwo: the instance in
-// the record, or any function for a record without one.
+// the record, or any function for a record without one. Either driver's
+// instance is the function's index among its functions.
 const sim_function_ref *find_function(const std::vector<sim_function_ref> &refs, const sim_driver_request &request,
                                       int instance)
 {
@@ -86,6 +87,10 @@ int answer_request(sim_store::session &s, const sim_driver_request &request)
     if (!ref)
         return not_delivered(s, entry, ENODEV);
     entry.pci = ref->function->pci;
+    // A record for another instance than the node's function is refused as
+    // one for an instance the driver does not have.
+    if (request.driver == "xel" && instance >= 0 && instance != ref - refs.data())
+        return not_delivered(s, entry, ENODEV);
     size_t record_size = command ? xel_cmd_size(cmd) : sizeof(int32_t);
     if (request.data.size() < record_size)
         return not_delivered(s, entry, EINVAL);

@@ -33,10 +33,13 @@ protected:
     {
         return {reinterpret_cast<uint8_t *>(&record), sizeof record};
     }
-    // A request to xel through the BSG node of a SCSI host.
+    // A request to xel through the BSG node of a SCSI host. The default
+    // host numbers its SCSI hosts from 2 in instance order.
     template <typename T>
     int xel(int scsi_host, uint32_t cmd, T &record)
     {
+        auto instance = static_cast<uint16_t>(scsi_host - 2);
+        std::memcpy(bytes(record).data() + offsetof(xel_ioctl_hdr_t, xeld_num), &instance, sizeof instance);
         return host.driver_request({"xel", scsi_host, cmd, bytes(record)});
     }
     // A request on /dev/kwo, its code carrying the group byte 0x44.
@@ -98,7 +101,8 @@ TEST_F(SimHostTest, InformationIdentifiesEveryFunction)
     };
     for (const auto &c : cases) {
         xel_ioctl_ioc_info_t info{};
-        info.xeld_num = static_cast<uint16_t>(std::string(c.driver) == "kwo" ? c.target : 0);
+        auto instance = static_cast<uint16_t>(std::string(c.driver) == "kwo" ? c.target : c.target - 2);
+        info.xeld_num = instance;
         int err = std::string(c.driver) == "kwo" ? kwo(XEL_CMD_IOC_GET_INFO, info)
                                                  : xel(c.target, XEL_CMD_IOC_GET_INFO, info);
         ASSERT_EQ(err, 0) << c.pci;
@@ -108,7 +112,7 @@ TEST_F(SimHostTest, InformationIdentifiesEveryFunction)
         EXPECT_EQ(info.ioc_type, c.ioc_type);
         std::string identity = c.ioc_type == XEL_IOC_TYPE_LL ? sim_mac_text(info.mac) : sim_wwn_text(info.pwwn);
         EXPECT_EQ(identity, c.identity);
-        EXPECT_EQ(info.xeld_num, std::string(c.driver) == "kwo" ? c.target : 0); // the caller's header stays
+        EXPECT_EQ(info.xeld_num, instance); // the caller's header stays
         if (c.ioc_type == XEL_IOC_TYPE_LL) {
             EXPECT_STREQ(info.eth_name, "eth3");
             EXPECT_EQ(info.pwwn, 0u);
@@ -228,6 +232,7 @@ TEST_F(SimHostTest, NamesBelongToTheIocAndToTheAdapter)
     std::strcpy(name.name, "fabricA");
     ASSERT_EQ(xel(4, XEL_CMD_IOC_SET_NAME, name), 0);
     std::strcpy(name.name, "rack7");
+    name.xeld_num = 0;
     ASSERT_EQ(kwo(XEL_CMD_ADAPTER_SET_NAME, name), 0);
     xel_ioctl_ioc_info_t info{};
     ASSERT_EQ(xel(4, XEL_CMD_IOC_GET_INFO, info), 0);
@@ -323,11 +328,14 @@ TEST_F(SimHostTest, TheLogNamesEveryRequest)
     kwo(XEL_CMD_IOC_ENABLE, record);
     header_request(2, xel_cmd(0x43, 200, 8));
     xel(8, XEL_CMD_IOC_ENABLE, record);
+    record.xeld_num = 1; // not the instance of host 2's function
+    host.driver_request({"xel", 2, XEL_CMD_IOC_ENABLE, bytes(record)});
     EXPECT_EQ(log_lines(), (std::vector<std::string>{
                                "kwo 1   0xC0084403 errno ENXIO  0000:06:00.3",
                                "kwo 1   0xC0084403 status 59    0000:06:00.3",
                                "xel 0   0xC00843C8 status 26    0000:05:00.0",
-                               "xel 1   0xC0084303 errno ENODEV -",
+                               "xel 6   0xC0084303 errno ENODEV -",
+                               "xel 1   0xC0084303 errno ENODEV 0000:05:00.0",
                            }));
 }
 

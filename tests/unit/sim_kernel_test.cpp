@@ -240,6 +240,7 @@ TEST_F(EmulatedKernel, InjectedFaultsReachTheLibrary)
     ASSERT_NE(second, nullptr);
 
     xel_ioctl_ioc_stats_t stats{};
+    stats.xeld_num = static_cast<uint16_t>(second->instance);
     EXPECT_EQ(xell_ioctl(second, XEL_CMD_IOC_GET_STATS, &stats, 0, 0, sizeof stats), XEL_STATUS_EIO);
     EXPECT_EQ(xell_ioctl(second, XEL_CMD_IOC_GET_STATS, &stats, 0, 0, sizeof stats), XEL_STATUS_OK); // once
     EXPECT_EQ(xell_ioc_reset_stats(second), XEL_STATUS_DEVBUSY);
@@ -265,6 +266,32 @@ TEST_F(EmulatedKernel, UnloadedDriverMeansNoDriver)
     EXPECT_EQ(xell_get_last_error(), XEL_STATUS_NO_DRIVER);
     EXPECT_EQ(xell_ioc_get_num(), 4);
     xell_set_last_error(XEL_STATUS_OK);
+}
+
+// The library numbers storage functions as the driver does, by position
+// among the bound ones in PCI order, so every record names its node's
+// instance; a function not bound to a SCSI host takes no number.
+TEST_F(EmulatedKernel, StorageInstancesAgreeWithTheDriver)
+{
+    const char topology_text[] = R"({"adapters": [
+        {"functions": [{"pci": "0000:05:00.0", "type": "fc", "port": 0, "bound": false},
+                       {"pci": "0000:05:00.1", "type": "fc", "port": 1}]},
+        {"functions": [{"pci": "0000:07:00.0", "type": "fc", "port": 0}]}]})";
+    sim_topology topology;
+    std::string error;
+    ASSERT_TRUE(sim_parse_topology(topology_text, &topology, &error)) << error;
+    ASSERT_TRUE(sim_create_host_from(root.path(), topology, &error)) << error;
+    ASSERT_EQ(xell_adapter_scan(), 2);
+    const char *expected[] = {"0000:05:00.1", "0000:07:00.0"};
+    int instance = 0;
+    for (xell_t *ioc = xell_ioc_get_list(); ioc != nullptr; ioc = ioc->next, instance++) {
+        ASSERT_LT(instance, 2);
+        EXPECT_EQ(ioc->instance, instance);
+        xel_ioc_attr_t attr{};
+        EXPECT_EQ(xell_ioc_get_attr(ioc, &attr), XEL_STATUS_OK) << expected[instance];
+        EXPECT_STREQ(ioc->ioc_hwpath, expected[instance]);
+    }
+    EXPECT_EQ(instance, 2);
 }
 
 // Firmware statistics travel behind their request record on both paths;

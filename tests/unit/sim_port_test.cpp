@@ -46,10 +46,11 @@ protected:
     }
 
     // A storage request through the node of the function's SCSI host
-    // (2 and 3 for the HBA, 4 for the FCoE function).
+    // (2 and 3 for the HBA, 4 for the FCoE function: instances 0 to 2).
     template <typename T>
     T ask(int scsi_host, uint32_t cmd, T record = {})
     {
+        record.xeld_num = static_cast<uint16_t>(scsi_host - 2);
         std::span<uint8_t> bytes{reinterpret_cast<uint8_t *>(&record), sizeof record};
         EXPECT_EQ(host.driver_request({"xel", scsi_host, cmd, bytes}), 0);
         EXPECT_EQ(record.status, 0);
@@ -112,6 +113,7 @@ TEST_F(SimPortTest, CountersMoveWithTrafficWhileTheLinkIsUp)
     } first{}, second{};
     for (auto *read : {&first, &second}) {
         read->record.bufsz = sizeof read->stats;
+        read->record.xeld_num = 2;
         std::span<uint8_t> bytes{reinterpret_cast<uint8_t *>(read), sizeof *read};
         ASSERT_EQ(host.driver_request({"xel", 4, XEL_CMD_PORT_GET_STATS, bytes}), 0);
         ASSERT_EQ(read->record.status, 0);
@@ -120,6 +122,7 @@ TEST_F(SimPortTest, CountersMoveWithTrafficWhileTheLinkIsUp)
 
     // Port 0 of the HBA has no link: nothing moves.
     for (auto *read : {&first, &second}) {
+        read->record.xeld_num = 0;
         std::span<uint8_t> bytes{reinterpret_cast<uint8_t *>(read), sizeof *read};
         ASSERT_EQ(host.driver_request({"xel", 2, XEL_CMD_PORT_GET_STATS, bytes}), 0);
     }
