@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -51,8 +52,54 @@ std::span<uint8_t> kwo_transfer(uint32_t cmd, void *arg)
 
 } // namespace
 
-EmulatedSys::EmulatedSys(SimHost &host) : RootedSys(host.root()), host_(host)
+EmulatedSys::EmulatedSys(SimHost &host) : RootedSys(host.root()), host_(host), caller_(sim_read_caller(host.root()))
 {
+}
+
+bool EmulatedSys::refused(const char *path, sim_access access) const
+{
+    std::string normal;
+    if (!host_owns(path, &normal))
+        return false;
+    std::error_code ec;
+    int err = sim_caller_refusal(caller_, normal, std::filesystem::is_directory(host_path(path), ec), access);
+    errno = err;
+    return err != 0;
+}
+
+int EmulatedSys::rename(const char *from, const char *to)
+{
+    return refused(from, sim_access::write) || refused(to, sim_access::write) ? -1 : RootedSys::rename(from, to);
+}
+
+int EmulatedSys::unlink(const char *path)
+{
+    return refused(path, sim_access::write) ? -1 : RootedSys::unlink(path);
+}
+
+int EmulatedSys::mkdir(const char *path, mode_t mode)
+{
+    return refused(path, sim_access::write) ? -1 : RootedSys::mkdir(path, mode);
+}
+
+int EmulatedSys::stat(const char *path, struct stat *st)
+{
+    return refused(path, sim_access::look) ? -1 : RootedSys::stat(path, st);
+}
+
+int EmulatedSys::lstat(const char *path, struct stat *st)
+{
+    return refused(path, sim_access::look) ? -1 : RootedSys::lstat(path, st);
+}
+
+ssize_t EmulatedSys::readlink(const char *path, char *buf, size_t size)
+{
+    return refused(path, sim_access::look) ? -1 : RootedSys::readlink(path, buf, size);
+}
+
+int EmulatedSys::list_dir(const char *path, std::vector<std::string> *names)
+{
+    return refused(path, sim_access::read) ? -1 : RootedSys::list_dir(path, names);
 }
 
 bool EmulatedSys::classify(const std::string &path, special_file *file) const
@@ -109,6 +156,9 @@ bool EmulatedSys::classify(const std::string &path, special_file *file) const
 // missing driver looks the same as on a real host.
 int EmulatedSys::open(const char *path, int flags, mode_t mode)
 {
+    bool writes = (flags & O_ACCMODE) != O_RDONLY || (flags & (O_CREAT | O_TRUNC)) != 0;
+    if (refused(path, writes ? sim_access::write : sim_access::read))
+        return -1;
     special_file file;
     if (path[0] != '/' || !classify(path, &file))
         return RootedSys::open(path, flags, mode);
@@ -232,14 +282,19 @@ int EmulatedSys::ioctl(int fd, unsigned long request, void *arg)
 // storage driver a job (sim_bsg.h).
 int EmulatedSys::bsg_request(int host, struct sg_io_v4 *header)
 {
-    return sim_bsg_sg_io(sim_bsg_node::fc_host, true, header,
+    return sim_bsg_sg_io(sim_bsg_node::fc_host, sim_caller_has_capabilities(caller_), header,
                          [&](sim_bsg_job &job) { return host_.xel_bsg_job(host, job); });
 }
 
-// The network driver takes requests of its own group only, and reads and
-// writes exactly the record size the code carries.
+// The network driver takes requests of its own group only, from a caller
+// with CAP_SYS_ADMIN, and reads and writes exactly the record size the code
+// carries.
 int EmulatedSys::kwo_request(unsigned long request, void *arg)
 {
+    if (!sim_caller_has_capabilities(caller_)) {
+        errno = EPERM;
+        return -1;
+    }
     auto cmd = static_cast<uint32_t>(request);
     if (xel_cmd_group(cmd) != XEL_KWO_GROUP || request > 0xffffffffUL) {
         errno = ENOTTY;

@@ -3,6 +3,7 @@
 // kernel provide are served here and handed to the emulated host.
 #pragma once
 
+#include "sim_caller.h"
 #include "sim_host.h"
 #include "sim_rooted_sys.h"
 
@@ -13,9 +14,20 @@
 
 class EmulatedSys : public RootedSys {
 public:
+    // The caller is the one xelsim set for the host (sim_caller.h).
     explicit EmulatedSys(SimHost &host);
 
+    sim_caller caller() const { return caller_; }
+    void set_caller(sim_caller caller) { caller_ = caller; }
+
     int open(const char *path, int flags, mode_t mode = 0) override;
+    int rename(const char *from, const char *to) override;
+    int unlink(const char *path) override;
+    int mkdir(const char *path, mode_t mode) override;
+    int stat(const char *path, struct stat *st) override;
+    int lstat(const char *path, struct stat *st) override;
+    ssize_t readlink(const char *path, char *buf, size_t size) override;
+    int list_dir(const char *path, std::vector<std::string> *names) override;
     int close(int fd) override;
     ssize_t read(int fd, void *buf, size_t count) override;
     ssize_t write(int fd, const void *buf, size_t count) override;
@@ -43,6 +55,8 @@ private:
         size_t offset = 0;    // read position in contents
     };
 
+    // True, with errno set, when the caller may not have the access.
+    bool refused(const char *path, sim_access access) const;
     bool classify(const std::string &path, special_file *file) const;
     special_file *find(int fd);
     int bsg_request(int host, struct sg_io_v4 *header);
@@ -51,6 +65,7 @@ private:
     ssize_t write_special(special_file &file, const void *buf, size_t count);
 
     SimHost &host_;
+    sim_caller caller_;
     std::mutex mutex_;
     std::map<int, special_file> specials_;
 };

@@ -43,11 +43,23 @@ RootedSys::RootedSys(std::string root) : root_(std::move(root))
 }
 
 // Judged on the normal form, so that "/dev/../tmp/x" is the user's file.
+bool RootedSys::host_owns(const char *path, std::string *normal)
+{
+    if (path[0] != '/')
+        return false;
+    std::string form = std::filesystem::path(path).lexically_normal().string();
+    if (form.size() > 1 && form.back() == '/')
+        form.pop_back();
+    if (!host_owned(form))
+        return false;
+    if (normal)
+        *normal = std::move(form);
+    return true;
+}
+
 std::string RootedSys::host_path(const char *path) const
 {
-    if (path[0] != '/' || !host_owned(std::filesystem::path(path).lexically_normal().string()))
-        return path;
-    return root_ + path;
+    return host_owns(path) ? root_ + path : std::string(path);
 }
 
 int RootedSys::open(const char *path, int flags, mode_t mode)

@@ -16,6 +16,8 @@ public:
     const std::string &root() const { return root_; }
     // Every sleep lasts its time multiplied by scale (1 by default).
     void set_time_scale(double scale) { time_scale_ = scale; }
+    // Whether a path is one of the system's own, and its normal form then.
+    static bool host_owns(const char *path, std::string *normal = nullptr);
     // The real path of a path: "/etc/xel.conf" -> "<root>/etc/xel.conf",
     // "/tmp/drv.trc" and "drv.trc" unchanged.
     std::string host_path(const char *path) const;

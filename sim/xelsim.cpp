@@ -1,6 +1,7 @@
 // xelsim: the control tool of the emulated host. It creates hosts from
 // presets or topology files, shows their state and request log, and
 // injects faults. The root is the one ixo-sim uses.
+#include "sim_caller.h"
 #include "sim_driver.h"
 #include "sim_faults.h"
 #include "sim_paths.h"
@@ -44,6 +45,9 @@ const char usage_text[] =
     "  fault add ... --after N      let the first N requests the fault meets pass untouched\n"
     "  fault list                   the faults still pending\n"
     "  fault clear                  remove every fault\n"
+    "  caller [root | user | nocaps]\n"
+    "                               who runs ixo-sim from now on: root, an ordinary account,\n"
+    "                               or root without its capabilities; the caller when none is given\n"
     "  help                         this text\n";
 
 int usage_error(const std::string &what)
@@ -315,6 +319,27 @@ int cmd_fault(const args_t &args)
     });
 }
 
+int cmd_caller(const args_t &args)
+{
+    std::string root = sim_root_from_environment();
+    if (args.size() > 1)
+        return usage_error("caller takes root, user or nocaps");
+    sim_caller caller = sim_caller::root;
+    if (args.empty()) {
+        int status = with_host([&](sim_store::session &) { caller = sim_read_caller(root); });
+        if (status == 0)
+            std::printf("%s\n", sim_caller_name(caller));
+        return status;
+    }
+    if (!sim_parse_caller(args[0], &caller))
+        return usage_error("caller takes root, user or nocaps");
+    std::string error;
+    int status = host_status(sim_write_caller(root, caller, &error), error);
+    if (status == 0)
+        std::printf("Caller: %s\n", sim_caller_name(caller));
+    return status;
+}
+
 int cmd_help(const args_t &)
 {
     std::fputs(usage_text, stdout);
@@ -327,7 +352,8 @@ const struct {
     int (*run)(const args_t &args);
 } commands[] = {
     {"create", cmd_create}, {"presets", cmd_presets}, {"show", cmd_show}, {"log", cmd_log},
-    {"fault", cmd_fault},   {"help", cmd_help},       {"--help", cmd_help},
+    {"fault", cmd_fault},   {"caller", cmd_caller},   {"help", cmd_help},
+    {"--help", cmd_help},
 };
 
 } // namespace

@@ -104,6 +104,9 @@ $ xelsim
 !   fault add ... --after N      let the first N requests the fault meets pass untouched
 !   fault list                   the faults still pending
 !   fault clear                  remove every fault
+!   caller [root | user | nocaps]
+!                                who runs ixo-sim from now on: root, an ordinary account,
+!                                or root without its capabilities; the caller when none is given
 !   help                         this text
 [2]
 

@@ -268,6 +268,59 @@ TEST_F(EmulatedKernel, UnloadedDriverMeansNoDriver)
     xell_set_last_error(XEL_STATUS_OK);
 }
 
+// What a caller without root's privileges meets: an ordinary account is
+// refused root's device nodes, debugfs and writes to the host's files;
+// root without capabilities opens them all but may not send requests.
+TEST_F(EmulatedKernel, AnUnprivilegedCallerMeetsTheHostsPermissions)
+{
+    TempRoot home;
+    std::string own_file = home.path() + "/mine";
+    auto open_close = [&](const char *path, int flags) {
+        int fd = kernel->open(path, flags, 0644);
+        int err = fd < 0 ? errno : 0;
+        if (fd >= 0)
+            kernel->close(fd);
+        return err;
+    };
+    std::vector<std::string> names;
+    struct stat st {};
+    struct {
+        const char *what;
+        std::function<int()> run;
+        int user, nocaps;
+    } const cases[] = {
+        {"open a BSG node", [&] { return open_close("/dev/bsg/fc_host2", O_RDWR | O_NONBLOCK); }, EACCES, 0},
+        {"open /dev/kwo", [&] { return open_close("/dev/kwo", O_RDWR); }, EACCES, 0},
+        {"look at a node", [&] { return kernel->stat("/dev/kwo", &st) < 0 ? errno : 0; }, 0, 0},
+        {"list /dev/bsg", [&] { return kernel->list_dir("/dev/bsg", &names) < 0 ? errno : 0; }, 0, 0},
+        {"read sysfs", [&] { return open_close("/sys/bus/pci/drivers/xel/0000:05:00.0/vendor", O_RDONLY); }, 0, 0},
+        {"write sysfs", [&] { return open_close("/sys/class/fc_host/host2/vport_create", O_WRONLY); }, EACCES, 0},
+        {"list debugfs", [&] { return kernel->list_dir("/sys/kernel/debug", &names) < 0 ? errno : 0; }, EACCES, 0},
+        {"look into debugfs", [&] { return kernel->stat("/sys/kernel/debug/xel", &st) < 0 ? errno : 0; }, EACCES, 0},
+        {"create the configuration", [&] { return open_close("/etc/xel.conf", O_RDWR | O_CREAT); }, EACCES, 0},
+        {"replace it", [&] { return kernel->rename("/etc/xel.conf.tmp", "/etc/xel.conf") < 0 ? errno : 0; }, EACCES,
+         ENOENT},
+        {"write firmware", [&] { return open_close("/lib/firmware/fw.bin", O_WRONLY | O_CREAT); }, EACCES, 0},
+        {"write one's own file", [&] { return open_close(own_file.c_str(), O_WRONLY | O_CREAT); }, 0, 0},
+    };
+    for (sim_caller caller : {sim_caller::user, sim_caller::nocaps}) {
+        kernel->set_caller(caller);
+        for (const auto &c : cases)
+            EXPECT_EQ(c.run(), caller == sim_caller::user ? c.user : c.nocaps) << c.what << " as " << sim_caller_name(caller);
+    }
+
+    // The requests themselves need capabilities.
+    EXPECT_EQ(send_info_request([](struct sg_io_v4 &, xel_fc_bsg_vendor_request_t &) {}).err, EPERM);
+    int fd = kernel->open("/dev/kwo", O_RDWR, 0);
+    xel_ioctl_ioc_attr_t record{};
+    EXPECT_EQ(kernel->ioctl(fd, xel_cmd_for_kwo(XEL_CMD_IOC_GET_ATTR), &record), -1);
+    EXPECT_EQ(errno, EPERM);
+    kernel->close(fd);
+    ASSERT_EQ(xell_adapter_scan(), 0);
+    EXPECT_EQ(xell_get_last_error(), XEL_STATUS_INSUFFICIENT_PERMS);
+    xell_set_last_error(XEL_STATUS_OK);
+}
+
 // The library numbers storage functions as the driver does, by position
 // among the bound ones in PCI order, so every record names its node's
 // instance; a function not bound to a SCSI host takes no number.

@@ -22,6 +22,9 @@ xel_status_t xell_ioctl_ipfc(xell_t *ioc, uint32_t cmd, void *args);
 
 // The status of a request that failed with errno.
 xel_status_t xell_errno_to_status(int err);
+// The status of a driver's device node that cannot be opened: no driver,
+// unless the caller may not open it.
+xel_status_t xell_node_open_status(int err);
 
 // Closes the shared descriptors discovery opened for the IOC list.
 void xell_ioc_handles_close();

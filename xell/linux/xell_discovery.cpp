@@ -216,7 +216,7 @@ int xell_ioc_scan_kind(xel_ioc_type_t type)
     if (type == XEL_IOC_TYPE_LL) {
         fd = xell_open_shared("/dev/kwo");
         if (fd < 0) {
-            xell_set_last_error(XEL_STATUS_NO_DRIVER);
+            xell_set_last_error(xell_node_open_status(errno));
             return -1;
         }
         start = static_cast<size_t>(xel_inst_cnt);

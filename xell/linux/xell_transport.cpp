@@ -32,9 +32,19 @@ xel_status_t xell_errno_to_status(int err)
         return XEL_STATUS_ENOTTY;
     case EOPNOTSUPP:
         return XEL_STATUS_CMD_NOTSUPP;
+    // A caller without root's rights would otherwise read "Operation failed"
+    // and never learn why.
+    case EPERM:
+    case EACCES:
+        return XEL_STATUS_INSUFFICIENT_PERMS;
     default:
         return XEL_STATUS_FAILED;
     }
+}
+
+xel_status_t xell_node_open_status(int err)
+{
+    return err == EPERM || err == EACCES ? XEL_STATUS_INSUFFICIENT_PERMS : XEL_STATUS_NO_DRIVER;
 }
 
 xel_status_t xell_os_ioctl(xell_t *ioc, uint32_t cmd, void *args, int xel_len, int kwo_len, int size)

@@ -60,8 +60,9 @@ xel_status_t xell_bsg_vendor_request(xell_t *ioc, uint32_t cmd, void *args, int 
     xell_sys &os = xell_os();
     int fd = os.open(ioc->devpath, O_RDWR | O_NONBLOCK);
     if (fd < 0) {
-        xell_set_last_error(XEL_STATUS_NO_DRIVER);
-        return XEL_STATUS_NO_DRIVER;
+        xel_status_t status = xell_node_open_status(errno);
+        xell_set_last_error(status);
+        return status;
     }
     int rc = os.ioctl(fd, XEL_SG_IO, &header);
     int err = errno;
