@@ -17,6 +17,7 @@ struct sim_call {
     const sim_function_ref &ref;
     sim_function_state &st;
     std::span<uint8_t> data;    // the record and the data behind it
+    const std::string &root;    // the emulated root, where models keep large contents (the flash)
     bool stuck = false;         // an injected fault keeps enable and disable from finishing
     bool changed = false;       // the answer changed the host state
 

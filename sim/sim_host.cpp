@@ -67,7 +67,7 @@ const sim_function_ref *find_function(const std::vector<sim_function_ref> &refs,
     return static_cast<size_t>(instance) < refs.size() ? &refs[static_cast<size_t>(instance)] : nullptr;
 }
 
-int answer_request(sim_store::session &s, const sim_driver_request &request)
+int answer_request(sim_store::session &s, const std::string &root, const sim_driver_request &request)
 {
     log_entry entry{request.driver, "-", request.cmd};
     uint32_t cmd = sim_storage_form(request.driver, request.cmd);
@@ -97,7 +97,7 @@ int answer_request(sim_store::session &s, const sim_driver_request &request)
     if (command && request.data.size() < record_size + command->data_after)
         return not_delivered(s, entry, EFAULT);
 
-    sim_call call{s.state, *ref, s.state.functions.at(entry.pci), request.data};
+    sim_call call{s.state, *ref, s.state.functions.at(entry.pci), request.data, root};
     int fault = sim_find_fault(s.state, entry.pci, cmd, &s.changed);
     if (fault >= 0) {
         sim_fault f = s.state.faults[static_cast<size_t>(fault)];
@@ -189,7 +189,7 @@ SimHost::~SimHost() = default;
 int SimHost::driver_request(const sim_driver_request &request)
 {
     int result = ENODEV;
-    int status = impl_->store.transact([&](sim_store::session &s) { result = answer_request(s, request); });
+    int status = impl_->store.transact([&](sim_store::session &s) { result = answer_request(s, root_, request); });
     if (status)
         return status == ENOENT ? ENODEV : EIO;
     return result;
@@ -215,6 +215,19 @@ int SimHost::xel_bsg_job(int host, sim_bsg_job &job)
         std::memcpy(job.reply_payload.data(), record.data(), answered);
     job.reply_payload_rcv_len = static_cast<uint32_t>(answered);
     return 0;
+}
+
+int SimHost::ethtool_request(const sim_ethtool_request &request)
+{
+    int result = ENODEV;
+    int status = impl_->store.transact([&](sim_store::session &s) {
+        if (!s.state.topology.kwo_loaded)
+            return;
+        for (const auto &ref : sim_driver_functions(s.state.topology, "kwo"))
+            if (ref.function->eth_name == request.ifname)
+                result = sim_kwo_ethtool(root_, ref, request);
+    });
+    return status ? (status == ENOENT ? ENODEV : EIO) : result;
 }
 
 bool SimHost::debugfs_trace(const std::string &driver, const std::string &pci, const std::string &file,

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "sim_bsg.h"
+#include "sim_ethtool.h"
 
 #include <cstdint>
 #include <memory>
@@ -38,6 +39,9 @@ public:
     // answers it, goes back in the reply payload. Returns 0, or the errno
     // of a job the driver refuses.
     int xel_bsg_job(int host, sim_bsg_job &job);
+    // An ethtool request on a network interface: 0, or ENODEV when no
+    // network function has the interface, or the errno the driver answers.
+    int ethtool_request(const sim_ethtool_request &request);
 
     // The debugfs files of a PCI function (driver "xel" or "kwo", PCI
     // address as in the driver directory): a trace ("drvtrc", "fwtrc",

@@ -5,6 +5,7 @@
 #include "xel_ioctl.h"
 
 #include <fcntl.h>
+#include <linux/sockios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -271,11 +272,43 @@ int EmulatedSys::ioctl(int fd, unsigned long request, void *arg)
         return bsg_request(file->host, static_cast<struct sg_io_v4 *>(arg));
     case kind::kwo:
         return kwo_request(request, arg);
+    case kind::inet_socket:
+        if (request != SIOCETHTOOL)
+            break;
+        return ethtool_request(static_cast<struct ifreq *>(arg));
     default:
         break;
     }
     errno = ENOTTY;
     return -1;
+}
+
+int EmulatedSys::socket(int domain, int type, int protocol)
+{
+    if ((domain != AF_INET && domain != AF_INET6) || (type & 0xf) != SOCK_DGRAM)
+        return RootedSys::socket(domain, type, protocol);
+    int fd = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    special_file file;
+    file.type = kind::inet_socket;
+    std::lock_guard<std::mutex> lock(mutex_);
+    specials_[fd] = std::move(file);
+    return fd;
+}
+
+// The ethtool core finds the interface; the network driver answers, and
+// the caller needs CAP_NET_ADMIN for what it asks.
+int EmulatedSys::ethtool_request(struct ifreq *ifr)
+{
+    sim_ethtool_request request;
+    int err = 0;
+    if (sim_ethtool_decode(ifr, &request, &err)) {
+        request.net_admin = sim_caller_has_capabilities(caller_);
+        err = host_.ethtool_request(request);
+    }
+    errno = err;
+    return err != 0 ? -1 : 0;
 }
 
 // The block layer and the FC transport check the envelope and hand the

@@ -32,6 +32,9 @@ public:
     ssize_t read(int fd, void *buf, size_t count) override;
     ssize_t write(int fd, const void *buf, size_t count) override;
     int ioctl(int fd, unsigned long request, void *arg) override;
+    // Internet datagram sockets, for ethtool requests; the host has no
+    // other network.
+    int socket(int domain, int type, int protocol) override;
 
 private:
     enum class kind {
@@ -44,6 +47,7 @@ private:
         vport_create, // fc_host vport_create
         vport_delete, // fc_host vport_delete
         mounts,       // /proc/mounts
+        inet_socket,  // a datagram socket: SIOCETHTOOL
     };
     struct special_file {
         kind type;
@@ -61,6 +65,7 @@ private:
     special_file *find(int fd);
     int bsg_request(int host, struct sg_io_v4 *header);
     int kwo_request(unsigned long request, void *arg);
+    int ethtool_request(struct ifreq *ifr);
     ssize_t read_special(special_file &file, void *buf, size_t count);
     ssize_t write_special(special_file &file, const void *buf, size_t count);
 

@@ -9,6 +9,7 @@
 #include <net/if.h>
 #include <sys/socket.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -24,18 +25,20 @@ uint32_t xell_flash_part_offset(const xel_flash_attr_t &attr, uint32_t type)
     return 0;
 }
 
-// One ethtool request on the IOC's interface.
-void xell_ethtool_request(const xell_t *ioc, void *data)
+// One ethtool request on the IOC's interface: 0, or the errno of the
+// socket or the request that failed.
+int xell_ethtool_request(const xell_t *ioc, void *data)
 {
     xell_sys &os = xell_os();
     int fd = os.socket(AF_INET, SOCK_DGRAM, 0);
     if (fd < 0)
-        return;
+        return errno;
     struct ifreq ifr {};
     std::snprintf(ifr.ifr_name, sizeof ifr.ifr_name, "%.*s", static_cast<int>(sizeof ifr.ifr_name - 1), ioc->eth_name);
     ifr.ifr_data = static_cast<char *>(data);
-    os.ioctl(fd, SIOCETHTOOL, &ifr);
+    int err = os.ioctl(fd, SIOCETHTOOL, &ifr) < 0 ? errno : 0;
     os.close(fd);
+    return err;
 }
 
 // The firmware image goes through a file the driver loads by name.
@@ -58,14 +61,14 @@ xel_status_t xell_ethtool_flash_image(const xell_t *ioc, const xel_ioctl_flash_t
     flash.cmd = ETHTOOL_FLASHDEV;
     flash.region = 2;
     std::snprintf(flash.data, sizeof flash.data, "%s", name);
-    xell_ethtool_request(ioc, &flash);
+    int err = xell_ethtool_request(ioc, &flash);
     os.unlink(path.c_str());
-    return XEL_STATUS_OK;
+    return err != 0 ? xell_errno_to_status(err) : XEL_STATUS_OK;
 }
 
 // Other partitions are written and read as the device's EEPROM: a write
 // carries the data length in the 4 bytes before the data.
-void xell_ethtool_eeprom(const xell_t *ioc, uint32_t cmd, const xel_ioctl_flash_t *record, uint32_t offset)
+xel_status_t xell_ethtool_eeprom(const xell_t *ioc, uint32_t cmd, const xel_ioctl_flash_t *record, uint32_t offset)
 {
     bool write = cmd == XEL_CMD_FLASH_UPDATE_PART;
     uint32_t len = record->bufsz + (write ? 4 : 0);
@@ -83,13 +86,17 @@ void xell_ethtool_eeprom(const xell_t *ioc, uint32_t cmd, const xel_ioctl_flash_
     } else {
         eeprom->offset = offset;
     }
-    xell_ethtool_request(ioc, eeprom);
+    if (int err = xell_ethtool_request(ioc, eeprom))
+        return xell_errno_to_status(err);
     if (!write)
         std::memcpy(data, payload, record->bufsz);
+    return XEL_STATUS_OK;
 }
 
 } // namespace
 
+// A request that did not happen is the transport's failure, with the
+// record's status left at 1, never a success with nothing in it.
 xel_status_t xell_ethtool_flash(xell_t *ioc, uint32_t cmd, void *args)
 {
     auto *record = static_cast<xel_ioctl_flash_t *>(args);
@@ -98,13 +105,12 @@ xel_status_t xell_ethtool_flash(xell_t *ioc, uint32_t cmd, void *args)
     if (status != XEL_STATUS_OK)
         return status;
     record->status = XEL_STATUS_FAILED;
-    if (cmd == XEL_CMD_FLASH_UPDATE_PART && record->type == XEL_FLASH_PART_FWIMG) {
+    if (cmd == XEL_CMD_FLASH_UPDATE_PART && record->type == XEL_FLASH_PART_FWIMG)
         status = xell_ethtool_flash_image(ioc, record);
-        if (status != XEL_STATUS_OK)
-            return status;
-    } else {
-        xell_ethtool_eeprom(ioc, cmd, record, xell_flash_part_offset(attr, record->type));
-    }
+    else
+        status = xell_ethtool_eeprom(ioc, cmd, record, xell_flash_part_offset(attr, record->type));
+    if (status != XEL_STATUS_OK)
+        return status;
     record->status = XEL_STATUS_OK;
     return XEL_STATUS_OK;
 }
