@@ -60,11 +60,12 @@ EmulatedSys::EmulatedSys(SimHost &host) : RootedSys(host.root()), host_(host), c
 bool EmulatedSys::refused(const char *path, sim_access access) const
 {
     std::string normal;
-    if (!host_owns(path, &normal))
+    if (sim_caller_owns_host_files(caller_) || !host_owns(path, &normal))
         return false;
     std::error_code ec;
     int err = sim_caller_refusal(caller_, normal, std::filesystem::is_directory(host_path(path), ec), access);
-    errno = err;
+    if (err != 0)
+        errno = err;
     return err != 0;
 }
 
