@@ -15,6 +15,7 @@
 #include <linux/sockios.h>
 #include <net/if.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -36,7 +37,7 @@ protected:
         cna = topology.adapters[1];
     }
 
-    const xel_flash_part_attr_t &part(uint32_t type) { return *sim_flash(root.path(), cna).part(type, 0); }
+    xel_flash_part_attr_t part(uint32_t type) { return *sim_flash(root.path(), cna).part(type, 0); }
     uint32_t magic() const { return 0x22u * 65536u + 0x7a3cu; }
 
     // An ethtool request as a caller makes it; the errno, or 0.
@@ -58,9 +59,9 @@ protected:
         std::vector<uint8_t> buffer(sizeof(struct ethtool_eeprom) + data.size());
         struct ethtool_eeprom head {cmd, with_magic ? with_magic : magic(), offset, static_cast<uint32_t>(data.size())};
         std::memcpy(buffer.data(), &head, sizeof head);
-        std::memcpy(buffer.data() + sizeof head, data.data(), data.size());
+        std::copy(data.begin(), data.end(), buffer.begin() + sizeof head);
         int err = ethtool(ifname, buffer.data());
-        std::memcpy(data.data(), buffer.data() + sizeof head, data.size());
+        std::copy(buffer.begin() + sizeof head, buffer.end(), data.begin());
         return err;
     }
     int flashdev(uint32_t region, const char *file)
