@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -73,12 +74,12 @@ protected:
         return ethtool("eth2", &flash);
     }
     // A framed partition write: its length, then its bytes.
-    static std::vector<uint8_t> framed(const std::string &bytes)
+    static std::vector<uint8_t> framed(std::string_view bytes)
     {
         auto length = static_cast<uint32_t>(bytes.size());
-        std::vector<uint8_t> data(sizeof length);
+        std::vector<uint8_t> data(sizeof length + bytes.size());
         std::memcpy(data.data(), &length, sizeof length);
-        data.insert(data.end(), bytes.begin(), bytes.end());
+        std::memcpy(data.data() + sizeof length, bytes.data(), bytes.size());
         return data;
     }
 
