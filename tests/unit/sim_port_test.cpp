@@ -47,6 +47,7 @@ protected:
 
     // A storage request through the node of the function's SCSI host
     // (2 and 3 for the HBA, 4 for the FCoE function: instances 0 to 2).
+    // The record names the instance of that host's function.
     template <typename T>
     T ask(int scsi_host, uint32_t cmd, T record = {})
     {
@@ -61,6 +62,7 @@ protected:
     int32_t status_of(int scsi_host, uint32_t cmd)
     {
         xel_ioctl_gen_t record{};
+        record.xeld_num = static_cast<uint16_t>(scsi_host - 2);
         std::span<uint8_t> bytes{reinterpret_cast<uint8_t *>(&record), sizeof record};
         EXPECT_EQ(host.driver_request({"xel", scsi_host, cmd, bytes}), 0);
         return record.status;
