@@ -355,8 +355,17 @@ struct cached_state {
     std::string dir;
     std::string generation;
     sim_host_state state;
+    std::string lent_generation; // the generation of a state lent to a session
 };
 cached_state state_cache;
+
+// Takes back a state that a session read and did not change.
+void keep_state(const std::string &dir, sim_host_state &&state)
+{
+    if (state_cache.lent_generation.empty())
+        return;
+    state_cache = {dir, std::move(state_cache.lent_generation), std::move(state), {}};
+}
 
 std::string read_generation(const std::string &dir)
 {
@@ -375,7 +384,11 @@ bool load_state(const std::string &dir, sim_host_state *state, std::string *erro
 {
     std::string generation = read_generation(dir);
     if (!generation.empty() && state_cache.dir == dir && state_cache.generation == generation) {
-        *state = state_cache.state;
+        // Lent to the session, not copied: a copy per request would cost
+        // as much as the host is large. keep_state gives it back.
+        *state = std::move(state_cache.state);
+        state_cache.dir.clear();
+        state_cache.lent_generation = std::move(state_cache.generation);
         return true;
     }
     std::string text;
@@ -396,7 +409,7 @@ bool load_state(const std::string &dir, sim_host_state *state, std::string *erro
         if (!write_file(dir + "/generation", generation))
             return true;
     }
-    state_cache = {dir, generation, *state};
+    state_cache = {dir, generation, *state, {}};
     return true;
 }
 
@@ -407,7 +420,7 @@ bool save_state(const std::string &dir, const sim_host_state &state)
     if (!write_file(dir + "/generation", generation) ||
         !write_file(dir + "/host.json", state_to_json(state).dump(1) + "\n"))
         return false;
-    state_cache = {dir, generation, state};
+    state_cache = {dir, generation, state, {}};
     return true;
 }
 
@@ -468,6 +481,8 @@ int sim_store::transact(const std::function<void(session &)> &fn, std::string *e
         return fs::exists(dir + "/host.json") ? EIO : ENOENT;
     fn(s);
     bool saved = !s.changed || save_state(dir, s.state);
+    if (!s.changed)
+        keep_state(dir, std::move(s.state));
     if (!saved || !append_lines(dir + "/requests.log", s.log)) {
         set_error(error, dir + ": cannot write the host state");
         return EIO;
