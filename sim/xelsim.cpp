@@ -40,6 +40,8 @@ const char usage_text[] =
     "                               answer the code with a status\n"
     "  fault add --fn PCI --cmd CODE --errno NAME [--times N | --once]\n"
     "                               fail the request with an errno (EIO, ENXIO, ... or a number)\n"
+    "  fault add --fn PCI --cmd CODE --result N [--times N | --once]\n"
+    "                               a diagnostic test runs and its result record reports status N\n"
     "  fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]\n"
     "                               enable and disable answer 0 but the IOC (or port) never gets there\n"
     "  fault add ... --after N      let the first N requests the fault meets pass untouched\n"
@@ -200,7 +202,7 @@ bool parse_code(const std::string &text, uint32_t *cmd)
 }
 
 struct fault_options {
-    std::string pci, cmd, status, err;
+    std::string pci, cmd, status, err, result;
     bool never_state = false;
     int times = -1;
     int after = 0;
@@ -227,6 +229,8 @@ std::string read_fault_options(const args_t &args, fault_options *o)
             o->status = args[++i];
         } else if (opt == "--errno") {
             o->err = args[++i];
+        } else if (opt == "--result") {
+            o->result = args[++i];
         } else if (opt == "--times") {
             if (!parse_number(args[++i], 10, 1000000, &count) || count == 0)
                 return "--times wants a count from 1";
@@ -239,11 +243,11 @@ std::string read_fault_options(const args_t &args, fault_options *o)
             return "unknown option: " + opt;
         }
     }
-    int effects = !o->status.empty() + !o->err.empty() + o->never_state;
+    int effects = !o->status.empty() + !o->err.empty() + !o->result.empty() + o->never_state;
     if (o->pci.empty() || effects != 1)
-        return "fault add wants --fn and one of --status, --errno, --never-state";
+        return "fault add wants --fn and one of --status, --errno, --result, --never-state";
     if (!o->never_state && o->cmd.empty())
-        return "--status and --errno want --cmd";
+        return "--status, --errno and --result want --cmd";
     return "";
 }
 
@@ -260,10 +264,11 @@ std::string make_fault(const fault_options &o, sim_fault *fault)
         fault->kind = sim_fault_kind::never_state;
         if (fault->cmd && !sim_never_state_code(fault->cmd))
             return "--never-state applies to the IOC and port enable and disable codes only";
-    } else if (!o.status.empty()) {
-        fault->kind = sim_fault_kind::status;
-        if (!parse_number(o.status, 0, 255, &status))
-            return "--status wants a status from 0 to 255";
+    } else if (!o.status.empty() || !o.result.empty()) {
+        bool result = !o.result.empty();
+        fault->kind = result ? sim_fault_kind::result : sim_fault_kind::status;
+        if (!parse_number(result ? o.result : o.status, 0, 255, &status) || (result && status == 0))
+            return result ? "--result wants a status from 1 to 255" : "--status wants a status from 0 to 255";
         fault->value = static_cast<int>(status);
     } else {
         fault->kind = sim_fault_kind::transport_errno;
