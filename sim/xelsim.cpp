@@ -36,6 +36,7 @@ const char usage_text[] =
     "  presets                      list the built-in topologies\n"
     "  show                         adapters, PCI functions, their state and names\n"
     "  log [--clear]                the driver requests answered so far, or forget them\n"
+    "  sfp PCI                      the EEPROM of the SFP in the function's port, in hexadecimal\n"
     "  fault add --fn PCI --cmd CODE --status N [--times N | --once]\n"
     "                               answer the code with a status\n"
     "  fault add --fn PCI --cmd CODE --errno NAME [--times N | --once]\n"
@@ -345,6 +346,50 @@ int cmd_caller(const args_t &args)
     return status;
 }
 
+// The EEPROM as the SFP query answers it: page A0h (96 bytes), then A2h
+// (152 bytes), 16 bytes a line behind the page and offset.
+void print_sfp(const uint8_t *eeprom)
+{
+    const struct {
+        const char *page;
+        size_t start, size;
+    } pages[] = {{"A0h", 0, 96}, {"A2h", 96, 152}};
+    for (const auto &page : pages)
+        for (size_t off = 0; off < page.size; off += 16) {
+            std::printf("%s %03zu:", page.page, off);
+            for (size_t i = off; i < std::min(off + 16, page.size); i++)
+                std::printf(" %02x", eeprom[page.start + i]);
+            std::printf("\n");
+        }
+}
+
+int cmd_sfp(const args_t &args)
+{
+    if (args.size() != 1)
+        return usage_error("sfp takes a PCI function");
+    std::string root = sim_root_from_environment();
+    std::vector<uint8_t> record(xel_cmd_size(XEL_CMD_DIAG_SFP_QUERY));
+    bool found = false;
+    int32_t answer = 0;
+    int status = with_host([&](sim_store::session &s) {
+        for (const char *driver : {"xel", "kwo"})
+            for (const auto &ref : sim_driver_functions(s.state.topology, driver))
+                if (!found && ref.function->pci == args[0]) {
+                    found = true;
+                    sim_call call{s.state, ref, s.state.functions.at(ref.function->pci), record, root};
+                    answer = sim_sfp_query(call);
+                }
+    });
+    if (status)
+        return status;
+    if (!found)
+        return failure("no PCI function " + args[0] + " with a driver in the emulated host");
+    if (answer == XEL_STATUS_NO_SFP_DEV)
+        return failure("no SFP module in the port of " + args[0]);
+    print_sfp(record.data() + sizeof(xel_ioctl_hdr_t));
+    return 0;
+}
+
 int cmd_help(const args_t &)
 {
     std::fputs(usage_text, stdout);
@@ -357,7 +402,7 @@ const struct {
     int (*run)(const args_t &args);
 } commands[] = {
     {"create", cmd_create}, {"presets", cmd_presets}, {"show", cmd_show}, {"log", cmd_log},
-    {"fault", cmd_fault},   {"caller", cmd_caller},   {"help", cmd_help},
+    {"fault", cmd_fault},   {"caller", cmd_caller},   {"sfp", cmd_sfp},         {"help", cmd_help},
     {"--help", cmd_help},
 };
 

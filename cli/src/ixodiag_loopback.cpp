@@ -203,7 +203,7 @@ int ixo_diag_pciloopback(char **argv, int argc, ixo_id_t *id)
         return E_CLI_INCORRECT_CMD;
     if (argc == 7 && (std::strcmp(argv[5], "-c") != 0 || !ixo_diag_get_count(argv[6], UINT32_MAX, &count)))
         return E_CLI_INCORRECT_CMD;
-    xell_t *ioc = id->pfn_ioc.xell;
+    xell_t *ioc = id->xell;
     if (ioc == nullptr)
         return XEL_STATUS_FAILED;
     std::printf("Sending %u loopback frames, with 0x%x data pattern...\n", count, pattern);
@@ -215,7 +215,7 @@ int ixo_diag_pciloopback(char **argv, int argc, ixo_id_t *id)
         status = XEL_STATUS_HDMA_FAILED;
     if (status == XEL_STATUS_OK)
         std::printf("diag pciloopback for port %d/%d/%d is successful\n", xell_ioc_get_adapter_id(ioc),
-                    id->pfn_ioc.port, id->pfn_ioc.pfn);
+                    xell_ioc_get_port_id(ioc), xell_ioc_get_pcifn(ioc));
     xell_ioc_close(ioc);
     return status;
 }
