@@ -98,12 +98,14 @@ double xell_diag_board_temp(uint16_t raw)
 
 xel_status_t xell_diag_tsensor_query(xell_t *ioc, xel_diag_showtemp_t *temp)
 {
-    xel_ioctl_diag_temp_t record{};
-    xel_status_t status = xell_request(ioc, XEL_CMD_DIAG_TSENSOR_QUERY, &record, 0, 0, sizeof record);
+    // The attributes first: read before the sensor request, they come from
+    // what discovery already asked instead of a second request.
     xel_ioc_attr_t attr{};
     xel_status_t attr_status = xell_ioc_get_attr(ioc, &attr);
     if (attr_status != XEL_STATUS_OK)
         return attr_status;
+    xel_ioctl_diag_temp_t record{};
+    xel_status_t status = xell_request(ioc, XEL_CMD_DIAG_TSENSOR_QUERY, &record, 0, 0, sizeof record);
     temp->status = record.result.status;
     temp->ts_junc = record.result.ts_junc != 0;
     temp->ts_brd = record.result.ts_brd != 0;
