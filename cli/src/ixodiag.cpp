@@ -109,14 +109,22 @@ bool ixo_diag_get_pattern(const char *word, uint32_t *pattern)
 
 namespace {
 
-const char ixo_mezz_text[] = "This command is not applicable to Mezz cards.\n";
-
-// Reads the IOC attributes: OK and is_mezz set for a mezzanine card.
-xel_status_t ixo_diag_is_mezz(xell_t *ioc, bool *mezz)
+// A request that drives the port's LEDs, which a mezzanine card does not
+// have: the attributes are read first, and done printed on success.
+template <typename Request>
+xel_status_t ixo_diag_led_request(xell_t *ioc, Request request, const char *done)
 {
     xel_ioc_attr_t attr{};
     xel_status_t status = xell_ioc_get_attr(ioc, &attr);
-    *mezz = status == XEL_STATUS_OK && attr.adapter_attr.is_mezz != 0;
+    if (status == XEL_STATUS_OK && attr.adapter_attr.is_mezz != 0) {
+        std::fputs("This command is not applicable to Mezz cards.\n", stdout);
+    } else {
+        if (status == XEL_STATUS_OK)
+            status = request();
+        if (status == XEL_STATUS_OK)
+            std::fputs(done, stdout);
+    }
+    xell_ioc_close(ioc);
     return status;
 }
 
@@ -200,19 +208,9 @@ int ixo_diag_beacon(char **argv, int argc, ixo_id_t *id)
     int error = ixo_diag_beacon_args(argv, argc, &on, &seconds);
     if (error != E_CLI_NO_ERROR)
         return error;
-    bool mezz = false;
-    xel_status_t status = ixo_diag_is_mezz(ioc, &mezz);
-    if (mezz) {
-        std::fputs(ixo_mezz_text, stdout);
-        xell_ioc_close(ioc);
-        return XEL_STATUS_OK;
-    }
-    if (status == XEL_STATUS_OK)
-        status = xell_diag_beacon_lport(ioc, on, seconds);
-    if (status == XEL_STATUS_OK)
-        std::fputs(on ? "beacon turned on\n" : "beacon turned off\n", stdout);
-    xell_ioc_close(ioc);
-    return status;
+    return ixo_diag_led_request(
+        ioc, [&] { return xell_diag_beacon_lport(ioc, on, seconds); },
+        on ? "beacon turned on\n" : "beacon turned off\n");
 }
 
 int ixo_diag_led_test(char **argv, int argc, ixo_id_t *id)
@@ -224,43 +222,34 @@ int ixo_diag_led_test(char **argv, int argc, ixo_id_t *id)
     xell_t *ioc = id->xell;
     if (ioc == nullptr)
         return XEL_STATUS_FAILED;
-    bool mezz = false;
-    xel_status_t status = ixo_diag_is_mezz(ioc, &mezz);
-    if (mezz) {
-        std::fputs(ixo_mezz_text, stdout);
-        xell_ioc_close(ioc);
-        return XEL_STATUS_OK;
-    }
-    if (status == XEL_STATUS_OK)
-        status = xell_diag_led_test(ioc, &led);
-    if (status == XEL_STATUS_OK)
-        std::fputs("diag ledtest successful\n", stdout);
-    xell_ioc_close(ioc);
-    return status;
+    return ixo_diag_led_request(ioc, [&] { return xell_diag_led_test(ioc, &led); }, "diag ledtest successful\n");
 }
 
 // ---- D-port -----------------------------------------------------------------
 
-int ixo_diag_dport_enable(char **, int, ixo_id_t *id)
+namespace {
+
+int ixo_diag_dport(ixo_id_t *id, xel_status_t (*request)(xell_t *), const char *done_format)
 {
     xell_t *ioc = id->xell;
     if (ioc == nullptr)
         return XEL_STATUS_FAILED;
-    xel_status_t status = xell_diag_dport_enable(ioc);
+    xel_status_t status = request(ioc);
     if (status == XEL_STATUS_OK)
-        std::printf("D-port mode for port %d/%d enabled.\n", xell_ioc_get_adapter_id(ioc), xell_ioc_get_port_id(ioc));
+        std::printf(done_format, xell_ioc_get_adapter_id(ioc), xell_ioc_get_port_id(ioc));
     return status;
+}
+
+} // namespace
+
+int ixo_diag_dport_enable(char **, int, ixo_id_t *id)
+{
+    return ixo_diag_dport(id, xell_diag_dport_enable, "D-port mode for port %d/%d enabled.\n");
 }
 
 int ixo_diag_dport_disable(char **, int, ixo_id_t *id)
 {
-    xell_t *ioc = id->xell;
-    if (ioc == nullptr)
-        return XEL_STATUS_FAILED;
-    xel_status_t status = xell_diag_dport_disable(ioc);
-    if (status == XEL_STATUS_OK)
-        std::printf("D-port mode for port %d/%d disabled\n", xell_ioc_get_adapter_id(ioc), xell_ioc_get_port_id(ioc));
-    return status;
+    return ixo_diag_dport(id, xell_diag_dport_disable, "D-port mode for port %d/%d disabled\n");
 }
 
 // ---- adapter sensors and memory ---------------------------------------------

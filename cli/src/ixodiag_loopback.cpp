@@ -91,11 +91,26 @@ bool ixo_lb_mismatch(xel_status_t status, const xel_diag_loopback_result_t &r)
     return ixo_lb_frame_error(status) || r.badfrmnum != 0 || r.badfrminf != 0;
 }
 
-void ixo_lb_print_counts(const xel_diag_loopback_result_t &r)
+// What the test found: the counts of a failure (with the mismatch when
+// frames were wrong), or the success line. Closes the handle.
+xel_status_t ixo_lb_report(xell_t *ioc, xel_status_t status, const xel_diag_loopback_result_t &r,
+                           const char *mismatch_format, const char *success_format)
 {
-    std::printf("Tx frames = %u;", r.numtxmfrm);
-    std::printf("\tRx frames = %u;", r.numrcvfrm);
-    std::printf("\tOSF frames = %u\n", r.numosffrm);
+    xel_status_t outcome = ixo_lb_outcome(status, r);
+    if (outcome != XEL_STATUS_OK) {
+        std::printf("Tx frames = %u;", r.numtxmfrm);
+        std::printf("\tRx frames = %u;", r.numrcvfrm);
+        std::printf("\tOSF frames = %u\n", r.numosffrm);
+        if (ixo_lb_mismatch(outcome, r)) {
+            std::printf(mismatch_format, r.badfrmnum);
+            std::printf("\tMis-match frame info = %u\n", r.badfrminf);
+        }
+    } else {
+        std::printf(success_format, xell_ioc_get_adapter_id(ioc), xell_ioc_get_port_id(ioc),
+                    xell_status_to_string(static_cast<xel_status_t>(r.status)));
+    }
+    xell_ioc_close(ioc);
+    return outcome;
 }
 
 void ixo_lb_print_sending(const ixo_lb_args &a)
@@ -153,19 +168,8 @@ int ixo_diag_loopback(char **argv, int argc, ixo_id_t *id)
         return status;
     }
     ixo_lb_print_sending(a);
-    xel_status_t outcome = ixo_lb_outcome(status, result);
-    if (outcome != XEL_STATUS_OK) {
-        ixo_lb_print_counts(result);
-        if (ixo_lb_mismatch(outcome, result)) {
-            std::printf("Mis-match frame number = %u\n", result.badfrmnum);
-            std::printf("\tMis-match frame info = %u\n", result.badfrminf);
-        }
-    } else {
-        std::printf("Loopback test status for port %d/%d is \"%s\"\n", xell_ioc_get_adapter_id(ioc),
-                    xell_ioc_get_port_id(ioc), xell_status_to_string(static_cast<xel_status_t>(result.status)));
-    }
-    xell_ioc_close(ioc);
-    return outcome;
+    return ixo_lb_report(ioc, status, result, "Mis-match frame number = %u\n",
+                         "Loopback test status for port %d/%d is \"%s\"\n");
 }
 
 int ixo_diag_ethloopback(char **argv, int argc, ixo_id_t *id)
@@ -180,19 +184,8 @@ int ixo_diag_ethloopback(char **argv, int argc, ixo_id_t *id)
     ixo_lb_print_sending(a);
     xel_diag_loopback_result_t result{};
     xel_status_t status = xell_diag_eth_loopback(ioc, a.opmode, a.count, a.pattern, &result);
-    xel_status_t outcome = ixo_lb_outcome(status, result);
-    if (outcome != XEL_STATUS_OK) {
-        ixo_lb_print_counts(result);
-        if (ixo_lb_mismatch(outcome, result)) {
-            std::printf("Mis-match frame number = %u;", result.badfrmnum);
-            std::printf("\tMis-match frame info = %u\n", result.badfrminf);
-        }
-    } else {
-        std::printf("Ethernet loopback test status for port %d/%d is \"%s\"\n", xell_ioc_get_adapter_id(ioc),
-                    xell_ioc_get_port_id(ioc), xell_status_to_string(static_cast<xel_status_t>(result.status)));
-    }
-    xell_ioc_close(ioc);
-    return outcome;
+    return ixo_lb_report(ioc, status, result, "Mis-match frame number = %u;",
+                         "Ethernet loopback test status for port %d/%d is \"%s\"\n");
 }
 
 int ixo_diag_pciloopback(char **argv, int argc, ixo_id_t *id)
