@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -25,9 +26,9 @@ int ad_line_count = 0;
 
 constexpr int lock_attempts = 60;
 constexpr unsigned lock_wait_ms = 1000;
-// A lock taken on a file that a rename had already replaced is retried at
-// once on the new file; this bound only guards against a path that never
-// settles.
+// A lock taken on a file that another program's rename had already
+// replaced is retried at once on the new file; this bound only guards
+// against a path that never settles.
 constexpr int lock_stale_retries = 1000;
 
 // Global keys the driver reads at load time; the library only carries them.
@@ -246,27 +247,32 @@ void parse_text(std::string_view text)
 }
 
 // Opens the file, creating it with mode 0644 (whatever the umask) when it
-// is missing.
+// is missing. A symbolic link is followed by the kernel alone, and a
+// dangling one gets its target created, as open with O_CREAT does.
 int open_or_create(const char *path)
 {
     xell_sys &os = xell_os();
-    for (int tries = 0; tries < 2; tries++) {
-        int fd = os.open(path, O_RDWR | O_CLOEXEC);
-        if (fd >= 0 || errno != ENOENT)
-            return fd;
-        fd = os.open(path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-            os.fchmod(fd, 0644);
-            return fd;
-        }
-        if (errno != EEXIST)
-            return -1;
+    int fd = os.open(path, O_RDWR | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT)
+        return fd;
+    fd = os.open(path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        os.fchmod(fd, 0644);
+        return fd;
     }
-    return -1;
+    if (errno != EEXIST)
+        return -1;
+    // A dangling link (O_EXCL refuses any link), or a file another process
+    // has just created; a target still empty is one we created.
+    fd = os.open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    struct stat st = {};
+    if (fd >= 0 && os.fstat(fd, &st) == 0 && st.st_size == 0)
+        os.fchmod(fd, 0644);
+    return fd;
 }
 
-// True when fd is still the file at path: a write-back renames a new file
-// over the path, and a lock on the old one protects nothing.
+// True when fd is still the file at path: a program that renames a new
+// file over the path leaves a lock on the old one protecting nothing.
 bool is_file_at_path(int fd, const char *path)
 {
     xell_sys &os = xell_os();
@@ -661,7 +667,7 @@ xel_status_t xell_config_load(const char *path)
         return status;
 
     std::string text;
-    if (!read_locked_file(lock_fd, &text)) {
+    if (xell_cfg_recover(path, lock_fd) != 0 || !read_locked_file(lock_fd, &text)) {
         xell_os().flock(lock_fd, LOCK_UN);
         xell_os().close(lock_fd);
         lock_fd = -1;

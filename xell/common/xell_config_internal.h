@@ -90,6 +90,11 @@ const std::string &xell_cfg_loaded_text();
 // Releases the lock; nothing when none is held.
 void xell_unlock_conf_file();
 
-// Replaces the file at path with text atomically; the mode is taken from
-// the locked descriptor. false when the previous file stays.
-bool xell_cfg_replace_file(const char *path, const std::string &text, int locked_fd);
+// Rewrites the locked file (fd, opened at path) in place from old_text to
+// text through a journal beside it. 0, or the errno of the step that
+// failed; the file then holds old_text.
+int xell_cfg_rewrite(const char *path, int fd, const std::string &old_text, const std::string &text);
+// Run by a load before it reads: finishes the rewrite of a complete
+// journal left beside the file, drops an incomplete one, and removes a
+// temporary file of an earlier version's write-back. 0 or an errno.
+int xell_cfg_recover(const char *path, int fd);

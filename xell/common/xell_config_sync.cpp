@@ -1,13 +1,8 @@
-// The write-back: the file's text regenerated from the tables, and its
-// atomic replacement.
+// The write-back: the file's text regenerated from the tables.
 
 #include "xell_config_internal.h"
 #include "xell_sys.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <initializer_list>
 
@@ -231,49 +226,6 @@ void xell_config_ioc_update(std::string &out)
     append_carried(out, "\n#\n# Power and Ethernet port MTU\n#\n", xell_cfg().kept_lines);
 }
 
-bool write_all(int fd, const std::string &text)
-{
-    xell_sys &os = xell_os();
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = os.write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-std::string dir_of(const std::string &path)
-{
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The file a symbolic link at path leads to, so that the rename replaces
-// the file and keeps the link.
-std::string resolve_links(const char *path)
-{
-    xell_sys &os = xell_os();
-    std::string current = path;
-    for (int depth = 0; depth < 16; depth++) {
-        struct stat st = {};
-        if (os.lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            break;
-        char target[4096];
-        ssize_t n = os.readlink(current.c_str(), target, sizeof target);
-        if (n <= 0 || static_cast<size_t>(n) >= sizeof target)
-            break;
-        std::string next(target, static_cast<size_t>(n));
-        current = next[0] == '/' ? next : dir_of(current) + "/" + next;
-    }
-    return current;
-}
-
 } // namespace
 
 std::string xell_config_text()
@@ -283,39 +235,6 @@ std::string xell_config_text()
     xell_config_ad_update(out);
     xell_config_ioc_update(out);
     return out;
-}
-
-bool xell_cfg_replace_file(const char *path, const std::string &text, int locked_fd)
-{
-    xell_sys &os = xell_os();
-    std::string target = resolve_links(path);
-    std::string tmp = target + ".tmp";
-
-    mode_t mode = 0644;
-    struct stat st = {};
-    if (os.fstat(locked_fd, &st) == 0)
-        mode = st.st_mode & 07777;
-
-    // Only the lock holder writes the temporary file; one left by a writer
-    // that died is stale.
-    os.unlink(tmp.c_str());
-    int fd = os.open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
-    if (fd < 0)
-        return false;
-    bool ok = os.fchmod(fd, mode) == 0 && write_all(fd, text) && os.fsync(fd) == 0;
-    ok = os.close(fd) == 0 && ok;
-    if (!ok || os.rename(tmp.c_str(), target.c_str()) != 0) {
-        os.unlink(tmp.c_str());
-        return false;
-    }
-    // The new text is in place either way; syncing the directory makes the
-    // rename itself survive a power loss.
-    int dfd = os.open(dir_of(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        os.fsync(dfd);
-        os.close(dfd);
-    }
-    return true;
 }
 
 xel_status_t xell_config_sync(const char *path)
@@ -332,7 +251,8 @@ xel_status_t xell_config_sync(const char *path)
         std::string text = xell_config_text();
         // Records that the file cannot show (an adapter without a name) change
         // the tables but not the text.
-        if (text != xell_cfg_loaded_text() && !xell_cfg_replace_file(path, text, xell_cfg_lock_fd()))
+        if (text != xell_cfg_loaded_text() &&
+            xell_cfg_rewrite(path, xell_cfg_lock_fd(), xell_cfg_loaded_text(), text) != 0)
             status = XEL_STATUS_EFOPEN;
     }
     xell_unlock_conf_file();
