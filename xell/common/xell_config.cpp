@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -24,8 +25,16 @@ std::string loaded_text;
 // Adapter lines take records in file order.
 int ad_line_count = 0;
 
-constexpr int lock_attempts = 60;
-constexpr unsigned lock_wait_ms = 1000;
+// A command waits for the lock at most this long in all, however many
+// loads it makes, polling quickly at first; after the first second it says
+// that it waits.
+constexpr unsigned lock_budget_ms = 60000;
+constexpr unsigned lock_notice_ms = 1000;
+constexpr unsigned lock_first_poll_ms = 10;
+constexpr unsigned lock_poll_ms = 1000;
+unsigned lock_waited_ms = 0;
+bool lock_notice_given = false;
+bool lock_gave_up = false;
 // A lock taken on a file that another program's rename had already
 // replaced is retried at once on the new file; this bound only guards
 // against a path that never settles.
@@ -286,8 +295,9 @@ bool is_file_at_path(int fd, const char *path)
 xel_status_t lock_conf_file(const char *path)
 {
     xell_sys &os = xell_os();
-    int attempts = 0, stale = 0;
-    while (attempts < lock_attempts) {
+    int stale = 0;
+    unsigned poll = lock_first_poll_ms;
+    for (;;) {
         int fd = open_or_create(path);
         if (fd < 0)
             return XEL_STATUS_EFOPEN;
@@ -302,10 +312,22 @@ xel_status_t lock_conf_file(const char *path)
             continue;
         }
         os.close(fd);
-        if (++attempts < lock_attempts)
-            os.sleep_ms(lock_wait_ms);
+        if (lock_waited_ms >= lock_budget_ms) {
+            if (!lock_gave_up)
+                std::fprintf(stderr, "Gave up waiting for the lock on %s: another process has held it for %u seconds\n",
+                             path, lock_budget_ms / 1000);
+            lock_gave_up = true;
+            return XEL_STATUS_EFOPEN;
+        }
+        unsigned step = std::min(poll, lock_budget_ms - lock_waited_ms);
+        os.sleep_ms(step);
+        lock_waited_ms += step;
+        poll = std::min(poll * 2, lock_poll_ms);
+        if (lock_waited_ms >= lock_notice_ms && !lock_notice_given) {
+            std::fprintf(stderr, "Waiting for the lock on %s, which another process holds\n", path);
+            lock_notice_given = true;
+        }
     }
-    return XEL_STATUS_EFOPEN;
 }
 
 } // namespace
@@ -687,6 +709,15 @@ xel_status_t xell_config_load(const char *path)
     loaded_tables = xell_cfg();
     loaded_text = std::move(text);
     return XEL_STATUS_OK;
+}
+
+void xell_config_command_begin()
+{
+    std::lock_guard<std::mutex> guard(lock_mutex);
+    lock_waited_ms = 0;
+    lock_notice_given = false;
+    lock_gave_up = false;
+    xell_config_unsaved_forget();
 }
 
 void xell_config_unload()

@@ -87,6 +87,8 @@ std::string xell_cfg_mac_text(const mac_t &mac);
 int xell_cfg_lock_fd();
 const xell_config_tables &xell_cfg_loaded_tables();
 const std::string &xell_cfg_loaded_text();
+// Forgets an unsaved change (part of xell_config_command_begin).
+void xell_config_unsaved_forget();
 // Releases the lock; nothing when none is held.
 void xell_unlock_conf_file();
 

@@ -3,6 +3,7 @@
 #include "xell_config_internal.h"
 #include "xell_sys.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <initializer_list>
 
@@ -237,8 +238,32 @@ std::string xell_config_text()
     return out;
 }
 
+namespace {
+int unsaved_errno = 0;
+int sync_errno = 0;
+} // namespace
+
+xel_status_t xell_config_commit(const char *path)
+{
+    xel_status_t status = xell_config_sync(path);
+    if (status != XEL_STATUS_OK && unsaved_errno == 0)
+        unsaved_errno = sync_errno != 0 ? sync_errno : EIO;
+    return status;
+}
+
+int xell_config_unsaved()
+{
+    return unsaved_errno;
+}
+
+void xell_config_unsaved_forget()
+{
+    unsaved_errno = 0;
+}
+
 xel_status_t xell_config_sync(const char *path)
 {
+    sync_errno = 0;
     if (!xell_config_is_loaded())
         return XEL_STATUS_FAILED;
     xel_status_t status = XEL_STATUS_OK;
@@ -251,8 +276,9 @@ xel_status_t xell_config_sync(const char *path)
         std::string text = xell_config_text();
         // Records that the file cannot show (an adapter without a name) change
         // the tables but not the text.
-        if (text != xell_cfg_loaded_text() &&
-            xell_cfg_rewrite(path, xell_cfg_lock_fd(), xell_cfg_loaded_text(), text) != 0)
+        if (text != xell_cfg_loaded_text())
+            sync_errno = xell_cfg_rewrite(path, xell_cfg_lock_fd(), xell_cfg_loaded_text(), text);
+        if (sync_errno != 0)
             status = XEL_STATUS_EFOPEN;
     }
     xell_unlock_conf_file();

@@ -159,6 +159,14 @@ xel_status_t xell_config_load(const char *path);
 // failed write-back leaves the previous file and returns XEL_STATUS_EFOPEN.
 // XEL_STATUS_FAILED, writing nothing, when no load holds the lock.
 xel_status_t xell_config_sync(const char *path);
+// A sync for a change the driver has already taken: a write-back that
+// fails is remembered for the command (xell_config_unsaved).
+xel_status_t xell_config_commit(const char *path);
+// The errno of the first write-back of this command that failed to save
+// a change the driver had taken; 0 when every change was saved.
+int xell_config_unsaved();
+// Starts a command: no change unsaved yet, the whole lock wait ahead.
+void xell_config_command_begin();
 // Releases the lock without writing.
 void xell_config_unload();
 // True between a successful load and its sync or unload.
