@@ -415,3 +415,40 @@ TEST_F(ConfigTest, CarriedLinesSurviveEveryWriteBack)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ConfigTest, AHandWrittenFileStaysByteForByteUntilAChangeThatKeepsItsNotes)
+{
+    const std::string hand = "# lab HBAs, see ticket 42\r\n\r\n"
+                             "xel0-port-wwn = \"20:00:00:00:00:00:00:01\"\r\n"
+                             "xel0-port-speed = 8\r\n"
+                             "#   fixed speed: the switch port is old\r\n"
+                             "num-ios = 1024\r\n"
+                             "xel0-port-colour = blue\r\n";
+    write_file(hand);
+    xell_t fc = fc_ioc(1);
+    // Registration finds the IOC, adds the adapter (which has no line), and
+    // so changes nothing the file shows.
+    EXPECT_EQ(xell_config_register({&fc}, {"SN1"}), XEL_STATUS_OK);
+    EXPECT_EQ(read_file(), hand);
+
+    for (int speed : {16, 4}) {
+        ASSERT_EQ(load(), XEL_STATUS_OK);
+        EXPECT_EQ(xell_config_ioc_get(0)->speed, speed == 16 ? 8 : 16);
+        xell_config_speed(&fc, speed);
+        ASSERT_EQ(sync(), XEL_STATUS_OK);
+        std::string text = read_file();
+        EXPECT_EQ(text.find('\r'), std::string::npos);
+        const std::string tail = "\n#\n# Comments and other lines, as found\n#\n"
+                                 "# lab HBAs, see ticket 42\n"
+                                 "#   fixed speed: the switch port is old\n"
+                                 "xel0-port-colour = blue\n";
+        EXPECT_TRUE(text.ends_with(tail)) << text;
+        std::vector<std::string> lines = body_lines(text);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), "xel0-port-speed = " + std::to_string(speed) + ";"), 1);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), "num-ios = 1024"), 1);
+    }
+}
+
+} // namespace

@@ -101,18 +101,10 @@ std::span<char> ioc_text_field(int setting, xell_ioc_config_t &rec)
     }
 }
 
-// Keeps a line the write-back copies as it was read.
+// Keeps a line the write-back copies as it was read (without its line end).
 void carry_line(std::vector<std::string> &lines, std::string_view line)
 {
-    while (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    // Tabs separate words harmlessly; any other control byte, or a line too
-    // long to read back whole, is not carried.
-    bool clean = std::none_of(line.begin(), line.end(), [](char c) {
-        return c != '\t' && xell_cfg_has_control(std::string_view(&c, 1));
-    });
-    if (clean && line.size() <= 510)
-        lines.emplace_back(line);
+    lines.emplace_back(line);
 }
 
 // Stores an adapter setting (0, 1 or 3).
@@ -140,7 +132,8 @@ xel_status_t set_ad_data(int type, xell_ad_config_t &rec, std::string_view value
     return XEL_STATUS_OK;
 }
 
-void parse_adapter_line(std::string_view line, std::string_view value)
+// False when the line's name is one the record cannot hold.
+bool parse_adapter_line(std::string_view line, std::string_view value)
 {
     size_t dash1 = line.find('-');
     size_t dash2 = line.find('-', dash1 + 1);
@@ -154,60 +147,67 @@ void parse_adapter_line(std::string_view line, std::string_view value)
     if (contains(key, "power") && !contains(key, "name") && !contains(key, "trunk"))
         carry_line(xell_cfg().kept_lines, line);
     if (ad_line_count >= XELL_CONFIG_MAX_RECORDS)
-        return;
+        return true;
     std::string serial(xell_config_filter_space(line.substr(dash1 + 1, dash2 - (dash1 + 1))).substr(0, 11));
     int idx = ad_line_count;
     if (xell_config_set_data(XELL_CFG_AD_ID, idx, serial.c_str()) != XEL_STATUS_OK)
-        return;
+        return false;
     std::string v(value);
+    bool taken = true;
     if (contains(key, "name"))
-        xell_config_set_data(XELL_CFG_AD_NAME, idx, v.c_str());
+        taken = xell_config_set_data(XELL_CFG_AD_NAME, idx, v.c_str()) == XEL_STATUS_OK;
     if (contains(key, "trunk"))
         xell_config_set_data(XELL_CFG_AD_TRUNK, idx, v.c_str());
     ad_line_count++;
+    return taken;
 }
 
-void parse_record_line(std::string_view line, std::string_view value, unsigned scope)
+// True when the line is one of the keys of its scope.
+bool parse_record_line(std::string_view line, std::string_view value, unsigned scope)
 {
     size_t dash = line.find('-');
     size_t eq = line.find('=', dash + 1);
     if (eq == std::string_view::npos)
-        return;
+        return false;
     std::string_view key = xell_config_filter_space(line.substr(dash + 1, eq - (dash + 1)));
     // The write-back has no "port-mtu" line of its own; the line is carried
     // over, whatever record it names.
-    if (scope == XELL_CFG_SCOPE_E && key == xell_cfg_settings[XELL_CFG_MTU].key)
+    bool mtu = scope == XELL_CFG_SCOPE_E && key == xell_cfg_settings[XELL_CFG_MTU].key;
+    if (mtu)
         carry_line(xell_cfg().kept_lines, line);
     int n = xell_config_get_num(xell_config_filter_space(line.substr(0, dash)));
     if (n < 0 || n >= XELL_CONFIG_MAX_RECORDS)
-        return;
+        return mtu;
     if (scope == XELL_CFG_SCOPE_F && contains(key, "vport")) {
         xell_config_set_vportdata(n, value);
-        return;
+        return true;
     }
     for (int s = XELL_CFG_PWWN; s < XELL_CFG_NUM_SETTINGS; s++) {
         const xell_cfg_setting_desc &d = xell_cfg_settings[s];
-        if ((d.scope & scope) && key == d.key) {
-            xell_config_set_data(s, n, std::string(value).c_str());
-            return;
-        }
+        // A text the record cannot hold leaves the line to be carried.
+        if ((d.scope & scope) && key == d.key)
+            return xell_config_set_data(s, n, std::string(value).c_str()) == XEL_STATUS_OK || mtu;
     }
+    return mtu;
 }
 
-void parse_global_line(std::string_view line, std::string_view value)
+bool parse_global_line(std::string_view line, std::string_view value)
 {
     std::string_view key = xell_config_filter_space(line.substr(0, line.find('=')));
     if (std::find(std::begin(driver_tunables), std::end(driver_tunables), key) != std::end(driver_tunables)) {
         carry_line(xell_cfg().tunables, line);
-        return;
+        return true;
     }
     if (key == xell_cfg_settings[XELL_CFG_AD_POWER].key) {
         carry_line(xell_cfg().kept_lines, line);
-        return;
+        return true;
     }
     for (int s = XELL_CFG_SPEED; s < XELL_CFG_NUM_SETTINGS; s++) {
         const xell_cfg_setting_desc &d = xell_cfg_settings[s];
         if ((d.scope & XELL_CFG_SCOPE_G) && key == d.key) {
+            // A text no record can hold is carried instead.
+            if (d.kind == xell_cfg_kind::text && xell_cfg_text_refused(s, value))
+                return false;
             xell_cfg_flag_set(xell_cfg().config_all, s);
             std::string v(value);
             // The "port-wwn" lines come first in a written file, so these
@@ -215,9 +215,10 @@ void parse_global_line(std::string_view line, std::string_view value)
             int count = record_count_with_wwn();
             for (int r = 0; r < count; r++)
                 xell_config_set_data(s, r, v.c_str());
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // Reads the whole file through the locked descriptor.
@@ -241,17 +242,44 @@ bool read_locked_file(int fd, std::string *text)
     }
 }
 
-// Lines of at most 511 characters, the newline staying with its piece.
+// The comment lines a write-back makes itself; a load does not carry them.
+bool is_layout_comment(std::string_view line)
+{
+    static const std::vector<std::string> lines = [] {
+        xell_config_tables t;
+        t.tunables = t.kept_lines = t.other_lines = {"x"};
+        std::vector<std::string> found;
+        std::string text = xell_config_text_of(t);
+        for (size_t at = 0; at < text.size();) {
+            size_t nl = text.find('\n', at);
+            if (text[at] == '#')
+                found.push_back(text.substr(at, nl - at));
+            at = nl + 1;
+        }
+        return found;
+    }();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+bool is_blank(std::string_view line)
+{
+    return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
+}
+
+// Line by line, whatever their length; a carriage return before the
+// newline is part of the line end. Comments and lines that no key takes
+// are carried over, except the write-back's own comments.
 void parse_text(std::string_view text)
 {
-    constexpr size_t piece_max = 511;
     while (!text.empty()) {
         size_t nl = text.find('\n');
-        size_t len = std::min(nl == std::string_view::npos ? text.size() : nl + 1, piece_max);
-        std::string_view piece = text.substr(0, len);
-        text.remove_prefix(len);
-        if (piece.front() != '#')
-            xell_config_parse(piece);
+        std::string_view line = text.substr(0, nl);
+        text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        bool comment = !line.empty() && line.front() == '#';
+        if (comment ? !is_layout_comment(line) : !xell_config_parse(line) && !is_blank(line))
+            carry_line(xell_cfg().other_lines, line);
     }
 }
 
@@ -464,35 +492,16 @@ std::vector<int> xell_bmptolist(uint32_t bmp)
     return list;
 }
 
-bool xell_cfg_has_control(std::string_view text)
-{
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        auto u = static_cast<unsigned char>(c);
-        return u < 0x20 || u == 0x7f;
-    });
-}
-
 bool xell_cfg_text_refused(int setting, std::string_view text)
 {
-    if (xell_cfg_has_control(text))
+    // One line holds any text but a newline (nor a NUL, which ends it),
+    // and what the trimming rule would strip from its ends (a double
+    // quote closing it early among them) would not come back.
+    if (text.find_first_of(std::string_view("\n\0", 2)) != std::string_view::npos)
         return true;
-    switch (setting) {
-    case XELL_CFG_AD_ID:
-    case XELL_CFG_AD_NAME:
-        return false;
-    case XELL_CFG_AUTH_SSTRING:
-        if (text.size() > XELL_CFG_SECRET_TEXT_MAX)
-            return true;
-        break;
-    case XELL_CFG_MAC:
-    case XELL_CFG_ETHNAME:
-        if (contains(text, "xel"))
-            return true;
-        break;
-    default:
-        break;
-    }
-    return contains(text, "adapter");
+    if (text != " " && xell_config_filter_space(text) != text)
+        return true;
+    return setting == XELL_CFG_AUTH_SSTRING && text.size() > XELL_CFG_SECRET_TEXT_MAX;
 }
 
 void xell_cfg_copy_text(std::span<char> field, std::string_view text)
@@ -623,25 +632,26 @@ xel_status_t xell_config_set_data(int type, int idx, const char *value)
     return XEL_STATUS_OK;
 }
 
-void xell_config_parse(std::string_view line)
+bool xell_config_parse(std::string_view line)
 {
-    line = line.substr(0, static_cast<size_t>(std::find_if(line.begin(), line.end(),
-                                                         [](char c) { return c == '\n' || c == '\0'; }) -
-                                            line.begin()));
+    line = line.substr(0, std::min(line.find('\n'), line.find('\0')));
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
     size_t eq = line.find('=');
     if (eq == std::string_view::npos)
-        return;
+        return false;
     std::string_view value = xell_cfg_trim_value(line.substr(eq + 1));
-    // Classification searches the whole line, value included.
-    bool dash = contains(line, "-");
-    if (dash && contains(line, "adapter"))
-        parse_adapter_line(line, value);
-    else if (dash && contains(line, "xel"))
-        parse_record_line(line, value, XELL_CFG_SCOPE_F);
-    else if (dash && contains(line, "kwo"))
-        parse_record_line(line, value, XELL_CFG_SCOPE_E);
-    else
-        parse_global_line(line, value);
+    // The key alone tells the kind of line, so that a value (a name holding
+    // "adapter" or "xel") never does.
+    std::string_view key = line.substr(0, eq);
+    bool dash = contains(key, "-");
+    if (dash && contains(key, "adapter"))
+        return parse_adapter_line(line, value);
+    if (dash && contains(key, "xel"))
+        return parse_record_line(line, value, XELL_CFG_SCOPE_F);
+    if (dash && contains(key, "kwo"))
+        return parse_record_line(line, value, XELL_CFG_SCOPE_E);
+    return parse_global_line(line, value);
 }
 
 // --- Lock and load ----------------------------------------------------------------
@@ -701,6 +711,7 @@ xel_status_t xell_config_load(const char *path)
     {
         std::lock_guard<std::mutex> vguard(xell_cfg_vportmutex());
         xell_cfg() = xell_config_tables{};
+        xell_cfg_vport_index_forget();
     }
     ad_line_count = 0;
     parse_text(text);

@@ -106,9 +106,9 @@ void append_line(std::string &out, const char *prefix, int n, int setting, const
 
 // The global lines of the settings whose global flag is set, with record
 // 0's values; then, record by record, the lines of the others.
-void append_settings(std::string &out, const char *prefix, std::initializer_list<int> settings)
+void append_settings(std::string &out, const xell_config_tables &t, const char *prefix,
+                     std::initializer_list<int> settings)
 {
-    const xell_config_tables &t = xell_cfg();
     for (int s : settings)
         if (has_global_form(s) && xell_cfg_flag_test(t.config_all, s))
             append_line(out, nullptr, 0, s, t.ioc[0]);
@@ -122,10 +122,8 @@ void append_settings(std::string &out, const char *prefix, std::initializer_list
     }
 }
 
-void append_vports(std::string &out)
+void append_vports(std::string &out, const xell_config_tables &t)
 {
-    std::lock_guard<std::mutex> guard(xell_cfg_vportmutex());
-    const xell_config_tables &t = xell_cfg();
     for (int n = 0; n < XELL_CONFIG_MAX_RECORDS; n++) {
         const xell_ioc_config_t &rec = t.ioc[static_cast<size_t>(n)];
         if (!xell_cfg_flag_test(rec.flags, XELL_CFG_VPORT))
@@ -141,9 +139,10 @@ void append_vports(std::string &out)
 }
 
 // One "adapter-SERIAL-KEY" line per adapter record with the setting's flag.
-void append_adapter_lines(std::string &out, int setting, const char *(*value)(const xell_ad_config_t &))
+void append_adapter_lines(std::string &out, const xell_config_tables &t, int setting,
+                          const char *(*value)(const xell_ad_config_t &))
 {
-    for (const xell_ad_config_t &rec : xell_cfg().ad) {
+    for (const xell_ad_config_t &rec : t.ad) {
         if (xell_cfg_flag_test(rec.flags, setting)) {
             out += "adapter-";
             out += rec.id;
@@ -168,74 +167,81 @@ void append_carried(std::string &out, const char *heading, const std::vector<std
 }
 
 // Layout items 1 to 3.
-void xell_config_ad_update(std::string &out)
+void xell_config_ad_update(std::string &out, const xell_config_tables &t)
 {
     out += "# Syntax for global parameter (applied to all HBA instances):\n"
            "#   param_name=param_value \n"
            "#   xel<instance_number>-param_name=param_value \n"
            "# \n";
     out += "\n#\n# Persistent naming of adapter\n# \n";
-    append_adapter_lines(out, XELL_CFG_AD_NAME, [](const xell_ad_config_t &rec) -> const char * { return rec.name; });
+    append_adapter_lines(out, t, XELL_CFG_AD_NAME, [](const xell_ad_config_t &rec) -> const char * { return rec.name; });
     out += "\n#\n# Trunking of adapter\n# \n";
-    append_adapter_lines(out, XELL_CFG_AD_TRUNK,
+    append_adapter_lines(out, t, XELL_CFG_AD_TRUNK,
                          [](const xell_ad_config_t &rec) -> const char * { return rec.ad_trunk ? "TRUE" : "FALSE"; });
 }
 
 // Layout items 4 to 14, then the lines carried over: the driver tunables,
 // then the power and port MTU lines.
-void xell_config_ioc_update(std::string &out)
+void xell_config_ioc_update(std::string &out, const xell_config_tables &t)
 {
     out += "\n#\n# Persistent naming of port\n#\n";
-    append_settings(out, "xel", {XELL_CFG_PWWN, XELL_CFG_NAME});
-    append_settings(out, "kwo", {XELL_CFG_MAC, XELL_CFG_ETHNAME});
+    append_settings(out, t, "xel", {XELL_CFG_PWWN, XELL_CFG_NAME});
+    append_settings(out, t, "kwo", {XELL_CFG_MAC, XELL_CFG_ETHNAME});
 
     out += "\n#\n# Port configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_SPEED, XELL_CFG_TOPOLOGY, XELL_CFG_ALPA, XELL_CFG_MAXFRSZ});
+    append_settings(out, t, "xel", {XELL_CFG_SPEED, XELL_CFG_TOPOLOGY, XELL_CFG_ALPA, XELL_CFG_MAXFRSZ});
 
     out += "\n# trunking\n";
-    append_settings(out, "xel", {XELL_CFG_TRUNK});
+    append_settings(out, t, "xel", {XELL_CFG_TRUNK});
 
     out += "\n# disable a port persistently\n";
-    append_settings(out, "xel", {XELL_CFG_ENABLE});
-    append_settings(out, "xel", {XELL_CFG_IPFC_ENABLE});
+    append_settings(out, t, "xel", {XELL_CFG_ENABLE});
+    append_settings(out, t, "xel", {XELL_CFG_IPFC_ENABLE});
 
     out += "\n#\n# Driver log level\n# level: INFO, WARN, ERROR, CRITICAL\n#\n";
-    append_settings(out, "xel", {XELL_CFG_LOG});
+    append_settings(out, t, "xel", {XELL_CFG_LOG});
 
     out += "\n#\n# VF configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_VF_ENABLE, XELL_CFG_VF_DEFAULT, XELL_CFG_VF_LIST});
+    append_settings(out, t, "xel", {XELL_CFG_VF_ENABLE, XELL_CFG_VF_DEFAULT, XELL_CFG_VF_LIST});
 
     out += "\n#\n# vport configuration\n#\n# vport-<id> = pwwn, nwwn,symname, roles [, vf_id]\n#\n";
-    append_vports(out);
+    append_vports(out, t);
 
     out += "\n#\n# Authentication\n#\n";
-    append_settings(out, "xel",
+    append_settings(out, t, "xel",
                     {XELL_CFG_AUTH_POLICY, XELL_CFG_AUTH_ALGO, XELL_CFG_AUTH_GROUP, XELL_CFG_AUTH_SSOURCE,
                      XELL_CFG_AUTH_SSTRING});
 
     out += "\n#\n# Initiator mode configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_PATHTOV, XELL_CFG_QDEPTH, XELL_CFG_BINDING});
+    append_settings(out, t, "xel", {XELL_CFG_PATHTOV, XELL_CFG_QDEPTH, XELL_CFG_BINDING});
 
     out += "\n#\n# QoS, rate limiting configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_QOS, XELL_CFG_RATELIM, XELL_CFG_DEFSPEED});
+    append_settings(out, t, "xel", {XELL_CFG_QOS, XELL_CFG_RATELIM, XELL_CFG_DEFSPEED});
 
     out += "\n#\n# IOC intr configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_COALESCE, XELL_CFG_DELAY, XELL_CFG_LATENCY});
+    append_settings(out, t, "xel", {XELL_CFG_COALESCE, XELL_CFG_DELAY, XELL_CFG_LATENCY});
 
     // The driver reads the tunables at load time; they pass through unchanged.
-    append_carried(out, "\n#\n# Driver tunables\n#\n", xell_cfg().tunables);
-    append_carried(out, "\n#\n# Power and Ethernet port MTU\n#\n", xell_cfg().kept_lines);
+    append_carried(out, "\n#\n# Driver tunables\n#\n", t.tunables);
+    append_carried(out, "\n#\n# Power and Ethernet port MTU\n#\n", t.kept_lines);
+    append_carried(out, "\n#\n# Comments and other lines, as found\n#\n", t.other_lines);
 }
 
 } // namespace
 
-std::string xell_config_text()
+std::string xell_config_text_of(const xell_config_tables &tables)
 {
     std::string out;
     out.reserve(64 * 1024);
-    xell_config_ad_update(out);
-    xell_config_ioc_update(out);
+    xell_config_ad_update(out, tables);
+    xell_config_ioc_update(out, tables);
     return out;
+}
+
+std::string xell_config_text()
+{
+    std::lock_guard<std::mutex> guard(xell_cfg_vportmutex());
+    return xell_config_text_of(xell_cfg());
 }
 
 namespace {
@@ -267,20 +273,21 @@ xel_status_t xell_config_sync(const char *path)
     if (!xell_config_is_loaded())
         return XEL_STATUS_FAILED;
     xel_status_t status = XEL_STATUS_OK;
-    bool changed;
+    std::string text, loaded;
     {
         std::lock_guard<std::mutex> guard(xell_cfg_vportmutex());
-        changed = !(xell_cfg() == xell_cfg_loaded_tables());
+        if (!(xell_cfg() == xell_cfg_loaded_tables())) {
+            text = xell_config_text_of(xell_cfg());
+            loaded = xell_config_text_of(xell_cfg_loaded_tables());
+        }
     }
-    if (changed) {
-        std::string text = xell_config_text();
-        // Records that the file cannot show (an adapter without a name) change
-        // the tables but not the text.
-        if (text != xell_cfg_loaded_text())
-            sync_errno = xell_cfg_rewrite(path, xell_cfg_lock_fd(), xell_cfg_loaded_text(), text);
-        if (sync_errno != 0)
-            status = XEL_STATUS_EFOPEN;
-    }
+    // Tables that changed where the file shows nothing (an adapter record
+    // without a name) leave the file byte for byte as it is, however it
+    // was written.
+    if (text != loaded)
+        sync_errno = xell_cfg_rewrite(path, xell_cfg_lock_fd(), xell_cfg_loaded_text(), text);
+    if (sync_errno != 0)
+        status = XEL_STATUS_EFOPEN;
     xell_unlock_conf_file();
     return status;
 }
