@@ -2,9 +2,12 @@
 // plain reading and writing of the same bytes, measured side by side.
 //
 // The full file: 128 FC records and 128 Ethernet records with every
-// setting, and 500 virtual ports. Both sides write durably (temporary file,
-// fsync, rename), so the ratio is the cost of parsing, building the text
-// and the lock.
+// setting, and 500 virtual ports. Both sides write durably (the store
+// through its journal, the plain side a temporary file, fsync, rename), so
+// the ratio is the cost of parsing, building the text and the lock.
+//
+// Loading many virtual port entries must stay linear: a query's load of
+// 2,000 and of 20,000 entries of one record are timed side by side.
 
 #include "sim_rooted_sys.h"
 #include "temp_root.h"
@@ -95,6 +98,7 @@ public:
         write_full_file();
     }
     ~Host() { xell_os_install(nullptr); }
+    void use() { xell_os_install(&sys_); }
 
 private:
     TempRoot root_;
@@ -104,8 +108,50 @@ private:
 Host &host()
 {
     static Host h;
+    h.use();
     return h;
 }
+
+// A file of one FC record with count virtual port entries, written as
+// the store writes them.
+class VportHost {
+public:
+    explicit VportHost(int count)
+    {
+        root_.mkdir("/etc");
+        std::string text = "xel0-port-wwn = \"20:00:00:00:00:00:00:01\";\n";
+        char line[160];
+        for (int m = 0; m < count; m++) {
+            std::snprintf(line, sizeof line,
+                          "xel0-vport-%d = \"21:00:00:00:00:00:%02x:%02x,11:00:00:00:00:00:%02x:%02x,vp,IM,0\";\n", m,
+                          m >> 8 & 0xff, m & 0xff, m >> 8 & 0xff, m & 0xff);
+            text += line;
+        }
+        std::FILE *f = std::fopen((root_.path() + "/etc/xel.conf").c_str(), "w");
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+    void use() { xell_os_install(&sys_); }
+
+private:
+    TempRoot root_;
+    RootedSys sys_{root_.path()};
+};
+
+// What a query does with the file: load it and release it.
+void BM_LoadVirtualPorts(benchmark::State &state)
+{
+    static std::map<int64_t, VportHost> hosts;
+    VportHost &h = hosts.try_emplace(state.range(0), static_cast<int>(state.range(0))).first->second;
+    h.use();
+    for (auto _ : state) {
+        if (xell_config_load(xell_get_cfg_path()) != XEL_STATUS_OK)
+            state.SkipWithError("load failed");
+        xell_config_unload();
+    }
+    host();
+}
+BENCHMARK(BM_LoadVirtualPorts)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 // One command's cycle: load, change one setting, write back.
 void BM_StoreLoadAndWriteBack(benchmark::State &state)
@@ -157,7 +203,8 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs)
             if (run.run_type == Run::RT_Iteration)
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+                times_[run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args)] =
+                    run.GetAdjustedRealTime();
     }
     void Finalize() override
     {
@@ -166,6 +213,10 @@ public:
         auto plain = times_.find("BM_PlainReadAndWrite");
         if (store != times_.end() && plain != times_.end() && plain->second > 0)
             std::printf("store / plain I/O: %.2f\n", store->second / plain->second);
+        auto small = times_.find("BM_LoadVirtualPorts/2000");
+        auto large = times_.find("BM_LoadVirtualPorts/20000");
+        if (small != times_.end() && large != times_.end() && small->second > 0)
+            std::printf("load of 20000 / 2000 virtual ports: %.2f (10 is linear)\n", large->second / small->second);
     }
 
 private:

@@ -97,6 +97,16 @@ int RootedSys::fchmod(int fd, mode_t mode)
     return ::fchmod(fd, mode);
 }
 
+int RootedSys::ftruncate(int fd, off_t length)
+{
+    return ::ftruncate(fd, length);
+}
+
+int RootedSys::fallocate(int fd, off_t offset, off_t length)
+{
+    return ::fallocate(fd, 0, offset, length);
+}
+
 int RootedSys::rename(const char *from, const char *to)
 {
     return ::rename(host_path(from).c_str(), host_path(to).c_str());

@@ -29,6 +29,8 @@ public:
     off_t lseek(int fd, off_t offset, int whence) override;
     int fsync(int fd) override;
     int fchmod(int fd, mode_t mode) override;
+    int ftruncate(int fd, off_t length) override;
+    int fallocate(int fd, off_t offset, off_t length) override;
     int rename(const char *from, const char *to) override;
     int unlink(const char *path) override;
     int mkdir(const char *path, mode_t mode) override;

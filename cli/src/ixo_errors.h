@@ -32,6 +32,8 @@ enum e_cli_error {
     E_CLI_CLASS_NOT_SUPPORTED = 4025,
     E_CLI_INCORRECT_MAC_OPTION = 4026,
     E_CLI_LIST_ERR = 4027,
+    // A change the driver took but the configuration file did not.
+    E_CLI_CONFIG_NOT_SAVED = 4028,
 };
 
 // Prints the text of a front-end code on standard error. argv is the

@@ -3,9 +3,11 @@
 #include "ixomain.h"
 #include "ixotable.h"
 #include "xell.h"
+#include "xell_config.h"
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -67,6 +69,11 @@ const char *ixo_arg(char **argv, int argc, int index)
 
 void print_error_string(int err, char **argv, int argc)
 {
+    if (err == E_CLI_CONFIG_NOT_SAVED) {
+        std::fprintf(stderr, "ERROR: Setting is active but not saved in %s: %s\n", xell_get_cfg_path(),
+                     std::strerror(xell_config_unsaved()));
+        return;
+    }
     const cli_error_text *entry = ixo_find_error_text(err);
     if (entry == nullptr) {
         // Codes without a text of their own (4016 among them).

@@ -3,6 +3,7 @@
 #include "ixo_errors.h"
 #include "ixotable.h"
 #include "xell.h"
+#include "xell_config.h"
 
 #include <cstdio>
 #include <cstring>
@@ -67,6 +68,8 @@ int ixo_run_command(int argc, char **argv, int cmd)
     }
     ixo_cmd_handler_t handler = ixo_class_desc[ixo_cur_class].cmds[cmd].handler;
     int status = handler ? handler(argv, argc, &id) : E_CLI_CMD_NOT_SUPPORTED;
+    if (xell_config_unsaved() != 0)
+        status = E_CLI_CONFIG_NOT_SAVED;
     xell_adapter_free();
     return status;
 }

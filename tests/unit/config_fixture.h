@@ -26,6 +26,7 @@ protected:
         root_ = temp_.path();
         temp_.mkdir("/etc");
         install(std::make_unique<RootedSys>(root_));
+        xell_config_command_begin();
     }
 
     void TearDown() override

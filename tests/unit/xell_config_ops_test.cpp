@@ -117,31 +117,55 @@ TEST_F(ConfigTest, EntryPointsChangeTheirLines)
     }
 }
 
-TEST_F(ConfigTest, TextThatWouldBreakTheFileIsRefused)
+TEST_F(ConfigTest, TextIsRefusedOnlyWhenOneLineCannotHoldIt)
 {
     write_file(one_fc + "xel0-port-name = \"fc-a\";\n");
     std::string before = read_file();
     ASSERT_EQ(load(), XEL_STATUS_OK);
     xell_config_ad_add("SN1");
     EXPECT_EQ(xell_config_ioc_name(&fc1, "a\nxel0-port-speed = 8;"), XEL_STATUS_EINVAL);
-    EXPECT_EQ(xell_config_ioc_name(&fc1, "a\tb"), XEL_STATUS_EINVAL);
-    // The loader would take these lines for an adapter line and an FC line.
-    EXPECT_EQ(xell_config_ioc_name(&fc1, "adapter-1"), XEL_STATUS_EINVAL);
-    EXPECT_EQ(xell_config_ioc_name(&eth1, "pixel"), XEL_STATUS_EINVAL);
-    EXPECT_EQ(xell_config_vport_add(&fc1, 0, test_wwn(9), test_wwn(10), "my adapter", 1), XEL_STATUS_EINVAL);
-    EXPECT_EQ(xell_config_ad_name("SN1", "lab\r"), XEL_STATUS_EINVAL);
+    // The trimming rule would strip these ends.
+    EXPECT_EQ(xell_config_ioc_name(&fc1, "a\""), XEL_STATUS_EINVAL);
+    EXPECT_EQ(xell_config_ioc_name(&fc1, " a"), XEL_STATUS_EINVAL);
+    EXPECT_EQ(xell_config_ad_name("SN1", "lab;"), XEL_STATUS_EINVAL);
     EXPECT_EQ(xell_config_vport_add(&fc1, 0, test_wwn(9), test_wwn(10), "a,b", 1), XEL_STATUS_EINVAL);
-    std::vector<uint32_t> words(45, 0x80000000U); // 45 x "-2147483648," does not fit a line
+    std::vector<uint32_t> words(43, 0x80000000U); // 43 x "-2147483648," passes 511 characters
     EXPECT_EQ(xell_config_auth_secretstring(&fc1, words), XEL_STATUS_EINVAL);
     EXPECT_EQ(xell_config_set_data(XELL_CFG_NAME, 0, "x\ny"), XEL_STATUS_EINVAL);
     EXPECT_EQ(xell_config_ad_add("SN\n2"), -1);
     EXPECT_STREQ(xell_config_ioc_get(0)->name, "fc-a");
     EXPECT_EQ(sync(), XEL_STATUS_OK);
-    EXPECT_EQ(body_lines(read_file()), body_lines(before));
+    EXPECT_EQ(read_file(), before);
 
     EXPECT_EQ(xell_config_vport(&fc1, 0, test_wwn(9), test_wwn(10), "new\nline", 1, false), XEL_STATUS_EINVAL);
     EXPECT_FALSE(xell_config_is_loaded());
-    EXPECT_EQ(body_lines(read_file()), body_lines(before));
+    EXPECT_EQ(read_file(), before);
+}
+
+TEST_F(ConfigTest, AnyTextOneLineHoldsReadsBackAsWritten)
+{
+    write_file(one_fc + "kwo0-port-mac = \"00:05:1e:00:00:01\";\n");
+    ASSERT_EQ(load(), XEL_STATUS_OK);
+    ASSERT_EQ(xell_config_ad_add("SN1"), 0);
+    EXPECT_EQ(xell_config_ioc_name(&fc1, "a\tb adapter-1 \"q\" x;y"), XEL_STATUS_OK);
+    EXPECT_EQ(xell_config_ioc_name(&eth1, "pixel-xel0"), XEL_STATUS_OK);
+    EXPECT_EQ(xell_config_ad_name("SN1", "lab\r"), XEL_STATUS_OK);
+    EXPECT_EQ(xell_config_vport_add(&fc1, 0, test_wwn(9), test_wwn(10), "my adapter\t1", 1), XEL_STATUS_OK);
+    EXPECT_EQ(xell_config_vport_add(&fc1, 0, test_wwn(11), test_wwn(12), "", 0), XEL_STATUS_OK);
+    std::vector<uint32_t> words(42, 0x80000000U); // 503 characters
+    EXPECT_EQ(xell_config_auth_secretstring(&fc1, words), XEL_STATUS_OK);
+    const xell_ioc_config_t fc_before = *xell_config_ioc_get(0);
+    const xell_ad_config_t ad_before = *xell_config_ad_get(0);
+    ASSERT_EQ(sync(), XEL_STATUS_OK);
+
+    for (int cycle = 0; cycle < 3; cycle++) {
+        ASSERT_EQ(load(), XEL_STATUS_OK);
+        EXPECT_EQ(*xell_config_ioc_get(0), fc_before);
+        EXPECT_EQ(*xell_config_ad_get(0), ad_before);
+        xell_config_speed(&fc1, cycle + 1);
+        xell_config_speed(&fc1, 0);
+        ASSERT_EQ(sync(), XEL_STATUS_OK);
+    }
 }
 
 TEST_F(ConfigTest, RegistrationWritesOnlyWhatIsNew)

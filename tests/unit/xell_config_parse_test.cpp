@@ -19,15 +19,16 @@ struct ParseCase {
 const ParseCase parse_cases[] = {
     // Record numbers and classification.
     {"record number selects the record", "xel12-port-speed = 8;\n", {"xel12-port-speed = 8;"}},
-    {"record number above 127 is ignored", "xel130-port-speed = 8;\n", {}},
+    // Lines no key takes have no effect and are carried over unchanged.
+    {"record number above 127 is carried", "xel130-port-speed = 8;\n", {"xel130-port-speed = 8;"}},
     {"no number is record 0", "xel-port-speed = 8;\n", {"xel0-port-speed = 8;"}},
-    {"indented hash is no comment but matches no key", "  # port-speed = 8\n", {}},
-    {"line without = is ignored", "xel0-port-speed 8\n", {}},
-    {"unknown key is ignored", "xel0-port-colour = 8;\nbogus = 1;\n", {}},
-    {"adapter and dash in the value make an adapter line",
-     "xel0-port-name = \"adapter-1\"\n",
-     {"adapter-port-name = \"adapter-1\";"}},
-    {"FC key on an Ethernet line is ignored", "kwo0-port-speed = 8;\n", {}},
+    {"indented hash is no comment but matches no key", "  # port-speed = 8\n", {"  # port-speed = 8"}},
+    {"line without = is carried", "xel0-port-speed 8\n", {"xel0-port-speed 8"}},
+    {"unknown keys are carried", "xel0-port-colour = 8;\nbogus = 1;\n", {"xel0-port-colour = 8;", "bogus = 1;"}},
+    {"the key alone tells the kind of line",
+     "xel0-port-name = \"adapter-1\"\nkwo0-port-name = \"xel-0\";\nadapter-SN1-name = \"kwo-xel-1\";\n",
+     {"adapter-SN1-name = \"kwo-xel-1\";", "xel0-port-name = \"adapter-1\";", "kwo0-port-name = \"xel-0\";"}},
+    {"FC key on an Ethernet line is carried", "kwo0-port-speed = 8;\n", {"kwo0-port-speed = 8;"}},
     {"FC and Ethernet parts share record 0",
      wwn1 + "kwo0-port-mac = \"00:05:1e:00:00:01\";\nkwo0-port-name = \"eth0\";\nkwo0-port-mtu = 9000;\n",
      {"xel0-port-wwn = \"" + W1 + "\";", "kwo0-port-mac = \"00:05:1e:00:00:01\";", "kwo0-port-name = \"eth0\";",
@@ -35,9 +36,15 @@ const ParseCase parse_cases[] = {
     {"every adapter line takes a record of its own",
      "adapter-SN1-name = \"a\";\nadapter-SN1-trunk = \"TRUE\";\nadapter-SN2-power = \"x\";\npower = 1;\n",
      {"adapter-SN1-name = \"a\";", "adapter-SN1-trunk = \"TRUE\";", "adapter-SN2-power = \"x\";", "power = 1;"}},
-    // Line length: pieces of 511 characters, the newline with its piece.
-    {"511 characters end a piece", "#" + std::string(510, 'x') + "xel0-port-speed = 8;\n", {"xel0-port-speed = 8;"}},
-    {"the piece boundary cuts the key", "#" + std::string(509, 'x') + "xel0-port-speed = 8;\n", {}},
+    // Lines are read whole, whatever their length; CR LF ends a line too.
+    {"a long comment stays one comment", "#" + std::string(600, 'x') + "xel0-port-speed = 8;\n", {}},
+    {"a long tunable line is carried whole", "num-ios = " + std::string(600, '1') + "\n",
+     {"num-ios = " + std::string(600, '1')}},
+    {"CR LF line ends",
+     wwn1.substr(0, wwn1.size() - 1) + "\r\nxel0-port-speed = 8;\r\nxel0-port-enable = FALSE\r\n"
+     "xel0-port-name = \"p0\";\r\nxel0-vport-0 = \"a,b,n,IM,3\"\r\nnum-ios = 512\r\n",
+     {"xel0-port-wwn = \"" + W1 + "\";", "xel0-port-name = \"p0\";", "xel0-port-speed = 8;",
+      "xel0-port-enable = \"FALSE\";", "xel0-vport-0 = \"a,b,n,IM,3\";", "num-ios = 512"}},
     // Value syntaxes.
     {"empty text is one space", "xel0-port-name = \"\";\n", {"xel0-port-name = \" \";"}},
     {"decimal takes the trailing digits",
@@ -73,7 +80,8 @@ const ParseCase parse_cases[] = {
      {"xel0-port-wwn = \"" + W1 + "\";", "xel1-port-wwn = \"" + W2 + "\";", "port-speed = 8;"}},
     {"the global line hides per-record lines", wwn1 + "port-enable = FALSE;\nxel0-port-enable = TRUE;\n",
      {"xel0-port-wwn = \"" + W1 + "\";", "port-enable = \"TRUE\";"}},
-    {"hard ALPA has no global form", wwn1 + "port-hardalpa = 0x01;\n", {"xel0-port-wwn = \"" + W1 + "\";"}},
+    {"hard ALPA has no global form", wwn1 + "port-hardalpa = 0x01;\n",
+     {"xel0-port-wwn = \"" + W1 + "\";", "port-hardalpa = 0x01;"}},
     // Virtual ports.
     {"virtual port entry; M is renumbered",
      "xel3-vport-7 = \"" + W1 + ",10:00:00:00:00:00:00:01,my port,IM + IP,5\";\n",
@@ -83,21 +91,30 @@ const ParseCase parse_cases[] = {
      {"xel0-vport-0 = \"a,e,n1,IM,1\";", "xel0-vport-1 = \"c,d,n2,TM,2\";"}},
     {"a comma in the symbolic name shifts the later fields", "xel0-vport-0 = \"a,b,my,name,IM,0\";\n",
      {"xel0-vport-0 = \"a,b,my,name,0\";"}},
-    // Text that would break a line is not stored.
-    {"control characters in a text value", "xel0-port-name = \"a\x01z\";\nxel1-port-name = \"a\tz\";\n", {}},
-    {"control characters in a virtual port", "xel0-vport-0 = \"a,b,x\x7fy,IM,0\";\n", {}},
-    {"a secret too long for one line", "xel0-auth-encrypt = \"" + std::string(486, '1') + "\";\n", {}},
+    {"empty fields keep their places", "xel0-vport-0 = \"a,,,IM,\";\nxel0-vport-1 = \",,,,0\";\nxel1-vport-0 = \"\";\n",
+     {"xel0-vport-0 = \"a,,,IM,0\";", "xel0-vport-1 = \",,,,0\";"}},
+    // Any text one line can hold is kept: tabs and other control bytes,
+    // and secrets as long as their field.
+    {"control characters in a text value", "xel0-port-name = \"a\x01z\";\nxel1-port-name = \"a\tz\";\n",
+     {"xel0-port-name = \"a\x01z\";", "xel1-port-name = \"a\tz\";"}},
+    {"control characters in a virtual port", "xel0-vport-0 = \"a,b,x\x7fy,IM,0\";\n",
+     {"xel0-vport-0 = \"a,b,x\x7fy,IM,0\";"}},
+    {"a secret as long as its field", "xel127-auth-encrypt = \"" + std::string(511, '1') + "\";\n",
+     {"xel127-auth-encrypt = \"" + std::string(511, '1') + "\";"}},
+    {"a secret longer than its field is carried", "xel0-auth-encrypt = \"" + std::string(512, '1') + "\";\n",
+     {"xel0-auth-encrypt = \"" + std::string(512, '1') + "\";"}},
     // Driver tunables pass through in their own section.
     {"driver tunables are carried unchanged",
      "num-ios = 512\nmsix-disable\t= 1;\r\nxel0-num-ios = 5;\nnum-tms = \x01\n",
-     {"num-ios = 512", "msix-disable\t= 1;"}},
+     {"num-ios = 512", "msix-disable\t= 1;", "num-tms = \x01", "xel0-num-ios = 5;"}},
     // So do power and Ethernet MTU lines, after the tunables; a power key
     // that also names the adapter is written through its record only.
     {"power and Ethernet MTU lines are carried unchanged",
      "kwo3-port-mtu\t= 9000;\r\npower = on\nnum-ios = 512\nadapter-SN1-power = save1;\nkwo130-port-mtu = 1500;\n"
      "xel0-port-mtu = 9000;\npower = \x01\nadapter-SN2-name-power = \"b\";\npowersave = 1;\n",
      {"adapter-SN2-name = \"b\";", "num-ios = 512", "kwo3-port-mtu\t= 9000;", "power = on",
-      "adapter-SN1-power = save1;", "kwo130-port-mtu = 1500;"}},
+      "adapter-SN1-power = save1;", "kwo130-port-mtu = 1500;", "power = \x01", "xel0-port-mtu = 9000;",
+      "powersave = 1;"}},
 };
 
 TEST_F(ConfigTest, ParsesAndWritesBackEachKindOfLine)

@@ -168,6 +168,7 @@ int xell_adapter_scan()
     xell_set_last_error(XEL_STATUS_OK);
     // A command starts from what the drivers answer now.
     xell_request_cache_forget();
+    xell_config_command_begin();
     xell_ioc_handles_close();
     xell_ioc_scan();
     adapter_list.clear();
@@ -397,7 +398,7 @@ void xell_adapter_set_name(int ad_id, const char *name)
         xell_set_last_error(status);
         return;
     }
-    xell_config_sync(xell_get_cfg_path());
+    xell_config_commit(xell_get_cfg_path());
 }
 
 xel_status_t xell_adapter_cfg_mode(xell_t *ioc, const xel_adapter_cfg_mode_t *cfg, bool cleanup_req)

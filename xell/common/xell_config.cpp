@@ -6,10 +6,12 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -23,11 +25,19 @@ std::string loaded_text;
 // Adapter lines take records in file order.
 int ad_line_count = 0;
 
-constexpr int lock_attempts = 60;
-constexpr unsigned lock_wait_ms = 1000;
-// A lock taken on a file that a rename had already replaced is retried at
-// once on the new file; this bound only guards against a path that never
-// settles.
+// A command waits for the lock at most this long in all, however many
+// loads it makes, polling quickly at first; after the first second it says
+// that it waits.
+constexpr unsigned lock_budget_ms = 60000;
+constexpr unsigned lock_notice_ms = 1000;
+constexpr unsigned lock_first_poll_ms = 10;
+constexpr unsigned lock_poll_ms = 1000;
+unsigned lock_waited_ms = 0;
+bool lock_notice_given = false;
+bool lock_gave_up = false;
+// A lock taken on a file that another program's rename had already
+// replaced is retried at once on the new file; this bound only guards
+// against a path that never settles.
 constexpr int lock_stale_retries = 1000;
 
 // Global keys the driver reads at load time; the library only carries them.
@@ -91,18 +101,10 @@ std::span<char> ioc_text_field(int setting, xell_ioc_config_t &rec)
     }
 }
 
-// Keeps a line the write-back copies as it was read.
+// Keeps a line the write-back copies as it was read (without its line end).
 void carry_line(std::vector<std::string> &lines, std::string_view line)
 {
-    while (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    // Tabs separate words harmlessly; any other control byte, or a line too
-    // long to read back whole, is not carried.
-    bool clean = std::none_of(line.begin(), line.end(), [](char c) {
-        return c != '\t' && xell_cfg_has_control(std::string_view(&c, 1));
-    });
-    if (clean && line.size() <= 510)
-        lines.emplace_back(line);
+    lines.emplace_back(line);
 }
 
 // Stores an adapter setting (0, 1 or 3).
@@ -130,7 +132,8 @@ xel_status_t set_ad_data(int type, xell_ad_config_t &rec, std::string_view value
     return XEL_STATUS_OK;
 }
 
-void parse_adapter_line(std::string_view line, std::string_view value)
+// False when the line's name is one the record cannot hold.
+bool parse_adapter_line(std::string_view line, std::string_view value)
 {
     size_t dash1 = line.find('-');
     size_t dash2 = line.find('-', dash1 + 1);
@@ -144,60 +147,67 @@ void parse_adapter_line(std::string_view line, std::string_view value)
     if (contains(key, "power") && !contains(key, "name") && !contains(key, "trunk"))
         carry_line(xell_cfg().kept_lines, line);
     if (ad_line_count >= XELL_CONFIG_MAX_RECORDS)
-        return;
+        return true;
     std::string serial(xell_config_filter_space(line.substr(dash1 + 1, dash2 - (dash1 + 1))).substr(0, 11));
     int idx = ad_line_count;
     if (xell_config_set_data(XELL_CFG_AD_ID, idx, serial.c_str()) != XEL_STATUS_OK)
-        return;
+        return false;
     std::string v(value);
+    bool taken = true;
     if (contains(key, "name"))
-        xell_config_set_data(XELL_CFG_AD_NAME, idx, v.c_str());
+        taken = xell_config_set_data(XELL_CFG_AD_NAME, idx, v.c_str()) == XEL_STATUS_OK;
     if (contains(key, "trunk"))
         xell_config_set_data(XELL_CFG_AD_TRUNK, idx, v.c_str());
     ad_line_count++;
+    return taken;
 }
 
-void parse_record_line(std::string_view line, std::string_view value, unsigned scope)
+// True when the line is one of the keys of its scope.
+bool parse_record_line(std::string_view line, std::string_view value, unsigned scope)
 {
     size_t dash = line.find('-');
     size_t eq = line.find('=', dash + 1);
     if (eq == std::string_view::npos)
-        return;
+        return false;
     std::string_view key = xell_config_filter_space(line.substr(dash + 1, eq - (dash + 1)));
     // The write-back has no "port-mtu" line of its own; the line is carried
     // over, whatever record it names.
-    if (scope == XELL_CFG_SCOPE_E && key == xell_cfg_settings[XELL_CFG_MTU].key)
+    bool mtu = scope == XELL_CFG_SCOPE_E && key == xell_cfg_settings[XELL_CFG_MTU].key;
+    if (mtu)
         carry_line(xell_cfg().kept_lines, line);
     int n = xell_config_get_num(xell_config_filter_space(line.substr(0, dash)));
     if (n < 0 || n >= XELL_CONFIG_MAX_RECORDS)
-        return;
+        return mtu;
     if (scope == XELL_CFG_SCOPE_F && contains(key, "vport")) {
         xell_config_set_vportdata(n, value);
-        return;
+        return true;
     }
     for (int s = XELL_CFG_PWWN; s < XELL_CFG_NUM_SETTINGS; s++) {
         const xell_cfg_setting_desc &d = xell_cfg_settings[s];
-        if ((d.scope & scope) && key == d.key) {
-            xell_config_set_data(s, n, std::string(value).c_str());
-            return;
-        }
+        // A text the record cannot hold leaves the line to be carried.
+        if ((d.scope & scope) && key == d.key)
+            return xell_config_set_data(s, n, std::string(value).c_str()) == XEL_STATUS_OK || mtu;
     }
+    return mtu;
 }
 
-void parse_global_line(std::string_view line, std::string_view value)
+bool parse_global_line(std::string_view line, std::string_view value)
 {
     std::string_view key = xell_config_filter_space(line.substr(0, line.find('=')));
     if (std::find(std::begin(driver_tunables), std::end(driver_tunables), key) != std::end(driver_tunables)) {
         carry_line(xell_cfg().tunables, line);
-        return;
+        return true;
     }
     if (key == xell_cfg_settings[XELL_CFG_AD_POWER].key) {
         carry_line(xell_cfg().kept_lines, line);
-        return;
+        return true;
     }
     for (int s = XELL_CFG_SPEED; s < XELL_CFG_NUM_SETTINGS; s++) {
         const xell_cfg_setting_desc &d = xell_cfg_settings[s];
         if ((d.scope & XELL_CFG_SCOPE_G) && key == d.key) {
+            // A text no record can hold is carried instead.
+            if (d.kind == xell_cfg_kind::text && xell_cfg_text_refused(s, value))
+                return false;
             xell_cfg_flag_set(xell_cfg().config_all, s);
             std::string v(value);
             // The "port-wwn" lines come first in a written file, so these
@@ -205,9 +215,10 @@ void parse_global_line(std::string_view line, std::string_view value)
             int count = record_count_with_wwn();
             for (int r = 0; r < count; r++)
                 xell_config_set_data(s, r, v.c_str());
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // Reads the whole file through the locked descriptor.
@@ -231,42 +242,74 @@ bool read_locked_file(int fd, std::string *text)
     }
 }
 
-// Lines of at most 511 characters, the newline staying with its piece.
+// The comment lines a write-back makes itself; a load does not carry them.
+bool is_layout_comment(std::string_view line)
+{
+    static const std::vector<std::string> lines = [] {
+        xell_config_tables t;
+        t.tunables = t.kept_lines = t.other_lines = {"x"};
+        std::vector<std::string> found;
+        std::string text = xell_config_text_of(t);
+        for (size_t at = 0; at < text.size();) {
+            size_t nl = text.find('\n', at);
+            if (text[at] == '#')
+                found.push_back(text.substr(at, nl - at));
+            at = nl + 1;
+        }
+        return found;
+    }();
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+bool is_blank(std::string_view line)
+{
+    return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
+}
+
+// Line by line, whatever their length; a carriage return before the
+// newline is part of the line end. Comments and lines that no key takes
+// are carried over, except the write-back's own comments.
 void parse_text(std::string_view text)
 {
-    constexpr size_t piece_max = 511;
     while (!text.empty()) {
         size_t nl = text.find('\n');
-        size_t len = std::min(nl == std::string_view::npos ? text.size() : nl + 1, piece_max);
-        std::string_view piece = text.substr(0, len);
-        text.remove_prefix(len);
-        if (piece.front() != '#')
-            xell_config_parse(piece);
+        std::string_view line = text.substr(0, nl);
+        text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        bool comment = !line.empty() && line.front() == '#';
+        if (comment ? !is_layout_comment(line) : !xell_config_parse(line) && !is_blank(line))
+            carry_line(xell_cfg().other_lines, line);
     }
 }
 
 // Opens the file, creating it with mode 0644 (whatever the umask) when it
-// is missing.
+// is missing. A symbolic link is followed by the kernel alone, and a
+// dangling one gets its target created, as open with O_CREAT does.
 int open_or_create(const char *path)
 {
     xell_sys &os = xell_os();
-    for (int tries = 0; tries < 2; tries++) {
-        int fd = os.open(path, O_RDWR | O_CLOEXEC);
-        if (fd >= 0 || errno != ENOENT)
-            return fd;
-        fd = os.open(path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-            os.fchmod(fd, 0644);
-            return fd;
-        }
-        if (errno != EEXIST)
-            return -1;
+    int fd = os.open(path, O_RDWR | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT)
+        return fd;
+    fd = os.open(path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        os.fchmod(fd, 0644);
+        return fd;
     }
-    return -1;
+    if (errno != EEXIST)
+        return -1;
+    // A dangling link (O_EXCL refuses any link), or a file another process
+    // has just created; a target still empty is one we created.
+    fd = os.open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    struct stat st = {};
+    if (fd >= 0 && os.fstat(fd, &st) == 0 && st.st_size == 0)
+        os.fchmod(fd, 0644);
+    return fd;
 }
 
-// True when fd is still the file at path: a write-back renames a new file
-// over the path, and a lock on the old one protects nothing.
+// True when fd is still the file at path: a program that renames a new
+// file over the path leaves a lock on the old one protecting nothing.
 bool is_file_at_path(int fd, const char *path)
 {
     xell_sys &os = xell_os();
@@ -280,8 +323,9 @@ bool is_file_at_path(int fd, const char *path)
 xel_status_t lock_conf_file(const char *path)
 {
     xell_sys &os = xell_os();
-    int attempts = 0, stale = 0;
-    while (attempts < lock_attempts) {
+    int stale = 0;
+    unsigned poll = lock_first_poll_ms;
+    for (;;) {
         int fd = open_or_create(path);
         if (fd < 0)
             return XEL_STATUS_EFOPEN;
@@ -296,10 +340,22 @@ xel_status_t lock_conf_file(const char *path)
             continue;
         }
         os.close(fd);
-        if (++attempts < lock_attempts)
-            os.sleep_ms(lock_wait_ms);
+        if (lock_waited_ms >= lock_budget_ms) {
+            if (!lock_gave_up)
+                std::fprintf(stderr, "Gave up waiting for the lock on %s: another process has held it for %u seconds\n",
+                             path, lock_budget_ms / 1000);
+            lock_gave_up = true;
+            return XEL_STATUS_EFOPEN;
+        }
+        unsigned step = std::min(poll, lock_budget_ms - lock_waited_ms);
+        os.sleep_ms(step);
+        lock_waited_ms += step;
+        poll = std::min(poll * 2, lock_poll_ms);
+        if (lock_waited_ms >= lock_notice_ms && !lock_notice_given) {
+            std::fprintf(stderr, "Waiting for the lock on %s, which another process holds\n", path);
+            lock_notice_given = true;
+        }
     }
-    return XEL_STATUS_EFOPEN;
 }
 
 } // namespace
@@ -436,35 +492,16 @@ std::vector<int> xell_bmptolist(uint32_t bmp)
     return list;
 }
 
-bool xell_cfg_has_control(std::string_view text)
-{
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        auto u = static_cast<unsigned char>(c);
-        return u < 0x20 || u == 0x7f;
-    });
-}
-
 bool xell_cfg_text_refused(int setting, std::string_view text)
 {
-    if (xell_cfg_has_control(text))
+    // One line holds any text but a newline (nor a NUL, which ends it),
+    // and what the trimming rule would strip from its ends (a double
+    // quote closing it early among them) would not come back.
+    if (text.find_first_of(std::string_view("\n\0", 2)) != std::string_view::npos)
         return true;
-    switch (setting) {
-    case XELL_CFG_AD_ID:
-    case XELL_CFG_AD_NAME:
-        return false;
-    case XELL_CFG_AUTH_SSTRING:
-        if (text.size() > XELL_CFG_SECRET_TEXT_MAX)
-            return true;
-        break;
-    case XELL_CFG_MAC:
-    case XELL_CFG_ETHNAME:
-        if (contains(text, "xel"))
-            return true;
-        break;
-    default:
-        break;
-    }
-    return contains(text, "adapter");
+    if (text != " " && xell_config_filter_space(text) != text)
+        return true;
+    return setting == XELL_CFG_AUTH_SSTRING && text.size() > XELL_CFG_SECRET_TEXT_MAX;
 }
 
 void xell_cfg_copy_text(std::span<char> field, std::string_view text)
@@ -595,25 +632,26 @@ xel_status_t xell_config_set_data(int type, int idx, const char *value)
     return XEL_STATUS_OK;
 }
 
-void xell_config_parse(std::string_view line)
+bool xell_config_parse(std::string_view line)
 {
-    line = line.substr(0, static_cast<size_t>(std::find_if(line.begin(), line.end(),
-                                                         [](char c) { return c == '\n' || c == '\0'; }) -
-                                            line.begin()));
+    line = line.substr(0, std::min(line.find('\n'), line.find('\0')));
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
     size_t eq = line.find('=');
     if (eq == std::string_view::npos)
-        return;
+        return false;
     std::string_view value = xell_cfg_trim_value(line.substr(eq + 1));
-    // Classification searches the whole line, value included.
-    bool dash = contains(line, "-");
-    if (dash && contains(line, "adapter"))
-        parse_adapter_line(line, value);
-    else if (dash && contains(line, "xel"))
-        parse_record_line(line, value, XELL_CFG_SCOPE_F);
-    else if (dash && contains(line, "kwo"))
-        parse_record_line(line, value, XELL_CFG_SCOPE_E);
-    else
-        parse_global_line(line, value);
+    // The key alone tells the kind of line, so that a value (a name holding
+    // "adapter" or "xel") never does.
+    std::string_view key = line.substr(0, eq);
+    bool dash = contains(key, "-");
+    if (dash && contains(key, "adapter"))
+        return parse_adapter_line(line, value);
+    if (dash && contains(key, "xel"))
+        return parse_record_line(line, value, XELL_CFG_SCOPE_F);
+    if (dash && contains(key, "kwo"))
+        return parse_record_line(line, value, XELL_CFG_SCOPE_E);
+    return parse_global_line(line, value);
 }
 
 // --- Lock and load ----------------------------------------------------------------
@@ -661,7 +699,7 @@ xel_status_t xell_config_load(const char *path)
         return status;
 
     std::string text;
-    if (!read_locked_file(lock_fd, &text)) {
+    if (xell_cfg_recover(path, lock_fd) != 0 || !read_locked_file(lock_fd, &text)) {
         xell_os().flock(lock_fd, LOCK_UN);
         xell_os().close(lock_fd);
         lock_fd = -1;
@@ -673,6 +711,7 @@ xel_status_t xell_config_load(const char *path)
     {
         std::lock_guard<std::mutex> vguard(xell_cfg_vportmutex());
         xell_cfg() = xell_config_tables{};
+        xell_cfg_vport_index_forget();
     }
     ad_line_count = 0;
     parse_text(text);
@@ -681,6 +720,15 @@ xel_status_t xell_config_load(const char *path)
     loaded_tables = xell_cfg();
     loaded_text = std::move(text);
     return XEL_STATUS_OK;
+}
+
+void xell_config_command_begin()
+{
+    std::lock_guard<std::mutex> guard(lock_mutex);
+    lock_waited_ms = 0;
+    lock_notice_given = false;
+    lock_gave_up = false;
+    xell_config_unsaved_forget();
 }
 
 void xell_config_unload()

@@ -21,11 +21,16 @@ struct xell_config_tables {
     // read: the write-back has no form of its own for them and carries them
     // over after the tunables.
     std::vector<std::string> kept_lines;
+    // Comments (other than the write-back's own) and lines no key takes,
+    // as read, carried over last.
+    std::vector<std::string> other_lines;
 
     bool operator==(const xell_config_tables &) const = default;
 };
 
 xell_config_tables &xell_cfg();
+// The text a write-back makes of the tables; the caller holds vportmutex.
+std::string xell_config_text_of(const xell_config_tables &tables);
 // Guards every walk and change of a virtual port list.
 std::mutex &xell_cfg_vportmutex();
 
@@ -66,12 +71,10 @@ extern const std::array<xell_cfg_setting_desc, XELL_CFG_NUM_SETTINGS> xell_cfg_s
 int64_t xell_cfg_get_int(int setting, const xell_ioc_config_t &rec);
 void xell_cfg_set_int(int setting, xell_ioc_config_t &rec, int64_t value);
 
-// True when the text holds a byte that would break a line of the file.
-bool xell_cfg_has_control(std::string_view text);
 // True when text, written as the value of `setting`, would not read back
-// as that value: a control byte breaks the line, a secret too long for one
-// line is cut, and "adapter" (or "xel" on an Ethernet line) anywhere in a
-// record line makes the loader take the line for another kind.
+// as that value: a newline breaks the line, the trimming rule strips
+// spaces, tabs, quotes and semicolons from the ends, and a secret longer
+// than its field is cut.
 bool xell_cfg_text_refused(int setting, std::string_view text);
 // Copies text into a fixed field (cut to fit, rest zeroed).
 void xell_cfg_copy_text(std::span<char> field, std::string_view text);
@@ -87,9 +90,18 @@ std::string xell_cfg_mac_text(const mac_t &mac);
 int xell_cfg_lock_fd();
 const xell_config_tables &xell_cfg_loaded_tables();
 const std::string &xell_cfg_loaded_text();
+// Drops the index of the virtual port lists (the tables are replaced).
+void xell_cfg_vport_index_forget();
+// Forgets an unsaved change (part of xell_config_command_begin).
+void xell_config_unsaved_forget();
 // Releases the lock; nothing when none is held.
 void xell_unlock_conf_file();
 
-// Replaces the file at path with text atomically; the mode is taken from
-// the locked descriptor. false when the previous file stays.
-bool xell_cfg_replace_file(const char *path, const std::string &text, int locked_fd);
+// Rewrites the locked file (fd, opened at path) in place from old_text to
+// text through a journal beside it. 0, or the errno of the step that
+// failed; the file then holds old_text.
+int xell_cfg_rewrite(const char *path, int fd, const std::string &old_text, const std::string &text);
+// Run by a load before it reads: finishes the rewrite of a complete
+// journal left beside the file, drops an incomplete one, and removes a
+// temporary file of an earlier version's write-back. 0 or an errno.
+int xell_cfg_recover(const char *path, int fd);

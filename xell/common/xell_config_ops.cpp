@@ -318,5 +318,5 @@ xel_status_t xell_config_vport(const xell_t *xell, uint16_t vf_id, wwn_t vpwwn, 
         xell_config_vport_del(xell, vpwwn);
     else
         xell_config_vport_add(xell, vf_id, vpwwn, vnwwn, sym_name, roles);
-    return xell_config_sync(xell_get_cfg_path());
+    return xell_config_commit(xell_get_cfg_path());
 }

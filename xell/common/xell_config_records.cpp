@@ -4,8 +4,10 @@
 #include "xell_config_internal.h"
 #include "xell_ioc.h"
 
+#include <array>
 #include <cstdio>
 #include <cstring>
+#include <unordered_map>
 
 namespace {
 
@@ -25,17 +27,18 @@ int first_free_ioc(int setting)
     return -1;
 }
 
+// The fields keep their places, an empty one included, so that an entry
+// with an empty field reads back as it was written.
 std::vector<std::string_view> split_fields(std::string_view text)
 {
     std::vector<std::string_view> fields;
-    while (!text.empty()) {
+    for (;;) {
         size_t comma = text.find(',');
-        std::string_view field = text.substr(0, comma);
-        text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
-        if (!field.empty())
-            fields.push_back(field);
+        fields.push_back(text.substr(0, comma));
+        if (comma == std::string_view::npos)
+            return fields;
+        text.remove_prefix(comma + 1);
     }
-    return fields;
 }
 
 // Fills the entry from the fields after the key; absent fields leave it as it was.
@@ -44,11 +47,30 @@ void fill_vport(xell_vf_config_t &entry, const std::vector<std::string_view> &fi
     if (fields.size() > 1)
         xell_cfg_copy_text(entry.nwwn, fields[1]);
     if (fields.size() > 2)
-        xell_cfg_copy_text(entry.name, xell_cfg_trim_value(fields[2]));
+        xell_cfg_copy_text(entry.name, xell_config_filter_space(fields[2]));
     if (fields.size() > 3)
         xell_cfg_copy_text(entry.role, fields[3]);
     if (fields.size() > 4)
         entry.vf_id = static_cast<uint16_t>(std::max(xell_config_get_num(fields[4]), 0));
+}
+
+// Where each port WWN sits in a record's list, so that loading many
+// entries stays linear. An index whose size differs from its list's (after
+// a removal or a new load) is built again.
+struct vport_index {
+    std::unordered_map<std::string, size_t> at;
+};
+std::array<vport_index, XELL_CONFIG_MAX_RECORDS> vport_indexes;
+
+vport_index &index_of(int idx, const std::vector<xell_vf_config_t> &list)
+{
+    vport_index &index = vport_indexes[static_cast<size_t>(idx)];
+    if (index.at.size() != list.size()) {
+        index.at.clear();
+        for (size_t i = 0; i < list.size(); i++)
+            index.at.emplace(list[i].pwwn, i);
+    }
+    return index;
 }
 
 } // namespace
@@ -96,6 +118,12 @@ wwn_t xell_wwn_convert(const char *value)
     wwn_t wwn;
     std::memcpy(&wwn, b, sizeof wwn);
     return wwn;
+}
+
+void xell_cfg_vport_index_forget()
+{
+    for (vport_index &index : vport_indexes)
+        index.at.clear();
 }
 
 const xell_ad_config_t *xell_config_ad_get(int idx)
@@ -246,19 +274,20 @@ void xell_config_set_vportdata(int idx, std::string_view data)
     if (rec == nullptr)
         return;
     xell_cfg_flag_set(rec->flags, XELL_CFG_VPORT);
-    std::vector<std::string_view> fields = split_fields(data);
-    // Fields that could not be written back on one line are not stored.
-    if (fields.empty() || xell_cfg_has_control(data))
+    // An empty value (one space after trimming) holds no entry.
+    if (xell_config_filter_space(data).empty())
         return;
+    std::vector<std::string_view> fields = split_fields(data);
     std::lock_guard<std::mutex> guard(xell_cfg_vportmutex());
-    for (xell_vf_config_t &entry : rec->vport) {
-        if (std::string_view(entry.pwwn) == fields[0]) {
-            fill_vport(entry, fields);
-            return;
-        }
-    }
     xell_vf_config_t entry;
     xell_cfg_copy_text(entry.pwwn, fields[0]);
+    vport_index &index = index_of(idx, rec->vport);
+    auto found = index.at.find(entry.pwwn);
+    if (found != index.at.end()) {
+        fill_vport(rec->vport[found->second], fields);
+        return;
+    }
     fill_vport(entry, fields);
+    index.at.emplace(entry.pwwn, rec->vport.size());
     rec->vport.push_back(entry);
 }

@@ -1,11 +1,7 @@
-// The write-back: the file's text regenerated from the tables, and its
-// atomic replacement.
+// The write-back: the file's text regenerated from the tables.
 
 #include "xell_config_internal.h"
 #include "xell_sys.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -110,9 +106,9 @@ void append_line(std::string &out, const char *prefix, int n, int setting, const
 
 // The global lines of the settings whose global flag is set, with record
 // 0's values; then, record by record, the lines of the others.
-void append_settings(std::string &out, const char *prefix, std::initializer_list<int> settings)
+void append_settings(std::string &out, const xell_config_tables &t, const char *prefix,
+                     std::initializer_list<int> settings)
 {
-    const xell_config_tables &t = xell_cfg();
     for (int s : settings)
         if (has_global_form(s) && xell_cfg_flag_test(t.config_all, s))
             append_line(out, nullptr, 0, s, t.ioc[0]);
@@ -126,10 +122,8 @@ void append_settings(std::string &out, const char *prefix, std::initializer_list
     }
 }
 
-void append_vports(std::string &out)
+void append_vports(std::string &out, const xell_config_tables &t)
 {
-    std::lock_guard<std::mutex> guard(xell_cfg_vportmutex());
-    const xell_config_tables &t = xell_cfg();
     for (int n = 0; n < XELL_CONFIG_MAX_RECORDS; n++) {
         const xell_ioc_config_t &rec = t.ioc[static_cast<size_t>(n)];
         if (!xell_cfg_flag_test(rec.flags, XELL_CFG_VPORT))
@@ -145,9 +139,10 @@ void append_vports(std::string &out)
 }
 
 // One "adapter-SERIAL-KEY" line per adapter record with the setting's flag.
-void append_adapter_lines(std::string &out, int setting, const char *(*value)(const xell_ad_config_t &))
+void append_adapter_lines(std::string &out, const xell_config_tables &t, int setting,
+                          const char *(*value)(const xell_ad_config_t &))
 {
-    for (const xell_ad_config_t &rec : xell_cfg().ad) {
+    for (const xell_ad_config_t &rec : t.ad) {
         if (xell_cfg_flag_test(rec.flags, setting)) {
             out += "adapter-";
             out += rec.id;
@@ -172,169 +167,127 @@ void append_carried(std::string &out, const char *heading, const std::vector<std
 }
 
 // Layout items 1 to 3.
-void xell_config_ad_update(std::string &out)
+void xell_config_ad_update(std::string &out, const xell_config_tables &t)
 {
     out += "# Syntax for global parameter (applied to all HBA instances):\n"
            "#   param_name=param_value \n"
            "#   xel<instance_number>-param_name=param_value \n"
            "# \n";
     out += "\n#\n# Persistent naming of adapter\n# \n";
-    append_adapter_lines(out, XELL_CFG_AD_NAME, [](const xell_ad_config_t &rec) -> const char * { return rec.name; });
+    append_adapter_lines(out, t, XELL_CFG_AD_NAME, [](const xell_ad_config_t &rec) -> const char * { return rec.name; });
     out += "\n#\n# Trunking of adapter\n# \n";
-    append_adapter_lines(out, XELL_CFG_AD_TRUNK,
+    append_adapter_lines(out, t, XELL_CFG_AD_TRUNK,
                          [](const xell_ad_config_t &rec) -> const char * { return rec.ad_trunk ? "TRUE" : "FALSE"; });
 }
 
 // Layout items 4 to 14, then the lines carried over: the driver tunables,
 // then the power and port MTU lines.
-void xell_config_ioc_update(std::string &out)
+void xell_config_ioc_update(std::string &out, const xell_config_tables &t)
 {
     out += "\n#\n# Persistent naming of port\n#\n";
-    append_settings(out, "xel", {XELL_CFG_PWWN, XELL_CFG_NAME});
-    append_settings(out, "kwo", {XELL_CFG_MAC, XELL_CFG_ETHNAME});
+    append_settings(out, t, "xel", {XELL_CFG_PWWN, XELL_CFG_NAME});
+    append_settings(out, t, "kwo", {XELL_CFG_MAC, XELL_CFG_ETHNAME});
 
     out += "\n#\n# Port configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_SPEED, XELL_CFG_TOPOLOGY, XELL_CFG_ALPA, XELL_CFG_MAXFRSZ});
+    append_settings(out, t, "xel", {XELL_CFG_SPEED, XELL_CFG_TOPOLOGY, XELL_CFG_ALPA, XELL_CFG_MAXFRSZ});
 
     out += "\n# trunking\n";
-    append_settings(out, "xel", {XELL_CFG_TRUNK});
+    append_settings(out, t, "xel", {XELL_CFG_TRUNK});
 
     out += "\n# disable a port persistently\n";
-    append_settings(out, "xel", {XELL_CFG_ENABLE});
-    append_settings(out, "xel", {XELL_CFG_IPFC_ENABLE});
+    append_settings(out, t, "xel", {XELL_CFG_ENABLE});
+    append_settings(out, t, "xel", {XELL_CFG_IPFC_ENABLE});
 
     out += "\n#\n# Driver log level\n# level: INFO, WARN, ERROR, CRITICAL\n#\n";
-    append_settings(out, "xel", {XELL_CFG_LOG});
+    append_settings(out, t, "xel", {XELL_CFG_LOG});
 
     out += "\n#\n# VF configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_VF_ENABLE, XELL_CFG_VF_DEFAULT, XELL_CFG_VF_LIST});
+    append_settings(out, t, "xel", {XELL_CFG_VF_ENABLE, XELL_CFG_VF_DEFAULT, XELL_CFG_VF_LIST});
 
     out += "\n#\n# vport configuration\n#\n# vport-<id> = pwwn, nwwn,symname, roles [, vf_id]\n#\n";
-    append_vports(out);
+    append_vports(out, t);
 
     out += "\n#\n# Authentication\n#\n";
-    append_settings(out, "xel",
+    append_settings(out, t, "xel",
                     {XELL_CFG_AUTH_POLICY, XELL_CFG_AUTH_ALGO, XELL_CFG_AUTH_GROUP, XELL_CFG_AUTH_SSOURCE,
                      XELL_CFG_AUTH_SSTRING});
 
     out += "\n#\n# Initiator mode configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_PATHTOV, XELL_CFG_QDEPTH, XELL_CFG_BINDING});
+    append_settings(out, t, "xel", {XELL_CFG_PATHTOV, XELL_CFG_QDEPTH, XELL_CFG_BINDING});
 
     out += "\n#\n# QoS, rate limiting configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_QOS, XELL_CFG_RATELIM, XELL_CFG_DEFSPEED});
+    append_settings(out, t, "xel", {XELL_CFG_QOS, XELL_CFG_RATELIM, XELL_CFG_DEFSPEED});
 
     out += "\n#\n# IOC intr configuration\n#\n";
-    append_settings(out, "xel", {XELL_CFG_COALESCE, XELL_CFG_DELAY, XELL_CFG_LATENCY});
+    append_settings(out, t, "xel", {XELL_CFG_COALESCE, XELL_CFG_DELAY, XELL_CFG_LATENCY});
 
     // The driver reads the tunables at load time; they pass through unchanged.
-    append_carried(out, "\n#\n# Driver tunables\n#\n", xell_cfg().tunables);
-    append_carried(out, "\n#\n# Power and Ethernet port MTU\n#\n", xell_cfg().kept_lines);
-}
-
-bool write_all(int fd, const std::string &text)
-{
-    xell_sys &os = xell_os();
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = os.write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
-std::string dir_of(const std::string &path)
-{
-    size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// The file a symbolic link at path leads to, so that the rename replaces
-// the file and keeps the link.
-std::string resolve_links(const char *path)
-{
-    xell_sys &os = xell_os();
-    std::string current = path;
-    for (int depth = 0; depth < 16; depth++) {
-        struct stat st = {};
-        if (os.lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-            break;
-        char target[4096];
-        ssize_t n = os.readlink(current.c_str(), target, sizeof target);
-        if (n <= 0 || static_cast<size_t>(n) >= sizeof target)
-            break;
-        std::string next(target, static_cast<size_t>(n));
-        current = next[0] == '/' ? next : dir_of(current) + "/" + next;
-    }
-    return current;
+    append_carried(out, "\n#\n# Driver tunables\n#\n", t.tunables);
+    append_carried(out, "\n#\n# Power and Ethernet port MTU\n#\n", t.kept_lines);
+    append_carried(out, "\n#\n# Comments and other lines, as found\n#\n", t.other_lines);
 }
 
 } // namespace
 
-std::string xell_config_text()
+std::string xell_config_text_of(const xell_config_tables &tables)
 {
     std::string out;
     out.reserve(64 * 1024);
-    xell_config_ad_update(out);
-    xell_config_ioc_update(out);
+    xell_config_ad_update(out, tables);
+    xell_config_ioc_update(out, tables);
     return out;
 }
 
-bool xell_cfg_replace_file(const char *path, const std::string &text, int locked_fd)
+std::string xell_config_text()
 {
-    xell_sys &os = xell_os();
-    std::string target = resolve_links(path);
-    std::string tmp = target + ".tmp";
+    std::lock_guard<std::mutex> guard(xell_cfg_vportmutex());
+    return xell_config_text_of(xell_cfg());
+}
 
-    mode_t mode = 0644;
-    struct stat st = {};
-    if (os.fstat(locked_fd, &st) == 0)
-        mode = st.st_mode & 07777;
+namespace {
+int unsaved_errno = 0;
+int sync_errno = 0;
+} // namespace
 
-    // Only the lock holder writes the temporary file; one left by a writer
-    // that died is stale.
-    os.unlink(tmp.c_str());
-    int fd = os.open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
-    if (fd < 0)
-        return false;
-    bool ok = os.fchmod(fd, mode) == 0 && write_all(fd, text) && os.fsync(fd) == 0;
-    ok = os.close(fd) == 0 && ok;
-    if (!ok || os.rename(tmp.c_str(), target.c_str()) != 0) {
-        os.unlink(tmp.c_str());
-        return false;
-    }
-    // The new text is in place either way; syncing the directory makes the
-    // rename itself survive a power loss.
-    int dfd = os.open(dir_of(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        os.fsync(dfd);
-        os.close(dfd);
-    }
-    return true;
+xel_status_t xell_config_commit(const char *path)
+{
+    xel_status_t status = xell_config_sync(path);
+    if (status != XEL_STATUS_OK && unsaved_errno == 0)
+        unsaved_errno = sync_errno != 0 ? sync_errno : EIO;
+    return status;
+}
+
+int xell_config_unsaved()
+{
+    return unsaved_errno;
+}
+
+void xell_config_unsaved_forget()
+{
+    unsaved_errno = 0;
 }
 
 xel_status_t xell_config_sync(const char *path)
 {
+    sync_errno = 0;
     if (!xell_config_is_loaded())
         return XEL_STATUS_FAILED;
     xel_status_t status = XEL_STATUS_OK;
-    bool changed;
+    std::string text, loaded;
     {
         std::lock_guard<std::mutex> guard(xell_cfg_vportmutex());
-        changed = !(xell_cfg() == xell_cfg_loaded_tables());
+        if (!(xell_cfg() == xell_cfg_loaded_tables())) {
+            text = xell_config_text_of(xell_cfg());
+            loaded = xell_config_text_of(xell_cfg_loaded_tables());
+        }
     }
-    if (changed) {
-        std::string text = xell_config_text();
-        // Records that the file cannot show (an adapter without a name) change
-        // the tables but not the text.
-        if (text != xell_cfg_loaded_text() && !xell_cfg_replace_file(path, text, xell_cfg_lock_fd()))
-            status = XEL_STATUS_EFOPEN;
-    }
+    // Tables that changed where the file shows nothing (an adapter record
+    // without a name) leave the file byte for byte as it is, however it
+    // was written.
+    if (text != loaded)
+        sync_errno = xell_cfg_rewrite(path, xell_cfg_lock_fd(), xell_cfg_loaded_text(), text);
+    if (sync_errno != 0)
+        status = XEL_STATUS_EFOPEN;
     xell_unlock_conf_file();
     return status;
 }

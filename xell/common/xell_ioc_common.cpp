@@ -325,7 +325,7 @@ xel_status_t xell_ioc_set_name(xell_t *ioc, const char *name)
         xell_config_unload();
         return status;
     }
-    xell_config_sync(xell_get_cfg_path());
+    xell_config_commit(xell_get_cfg_path());
     return XEL_STATUS_OK;
 }
 

@@ -50,7 +50,8 @@ xel_status_t xell_request_data(xell_t *ioc, uint32_t cmd, Record *record, void *
 
 // Records a setting the driver accepted: load the configuration file, let
 // set change the records, write the file back. A failed load is returned
-// (the adapter has changed all the same); a failed write-back is not.
+// (the adapter has changed all the same); a failed write-back is not: it
+// marks the command's change as not saved, which fails the command.
 template <typename Set>
 xel_status_t xell_config_persist(Set set)
 {
@@ -58,7 +59,7 @@ xel_status_t xell_config_persist(Set set)
     if (status != XEL_STATUS_OK)
         return status;
     set();
-    xell_config_sync(xell_get_cfg_path());
+    xell_config_commit(xell_get_cfg_path());
     return XEL_STATUS_OK;
 }
 

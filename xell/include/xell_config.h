@@ -66,9 +66,8 @@ enum xell_config_setting : int {
 
 // Port speed code that asks for automatic speed; stored as 0.
 inline constexpr int XELL_CFG_SPEED_AUTO = 15;
-// The longest secret text that still fits one line of the file for any
-// record ("xel127-auth-encrypt = \"...\";" within 510 characters).
-inline constexpr size_t XELL_CFG_SECRET_TEXT_MAX = 485;
+// The longest secret text its field holds.
+inline constexpr size_t XELL_CFG_SECRET_TEXT_MAX = 511;
 
 using xell_config_flags_t = uint32_t[XELL_CONFIG_FLAG_WORDS];
 
@@ -159,6 +158,14 @@ xel_status_t xell_config_load(const char *path);
 // failed write-back leaves the previous file and returns XEL_STATUS_EFOPEN.
 // XEL_STATUS_FAILED, writing nothing, when no load holds the lock.
 xel_status_t xell_config_sync(const char *path);
+// A sync for a change the driver has already taken: a write-back that
+// fails is remembered for the command (xell_config_unsaved).
+xel_status_t xell_config_commit(const char *path);
+// The errno of the first write-back of this command that failed to save
+// a change the driver had taken; 0 when every change was saved.
+int xell_config_unsaved();
+// Starts a command: no change unsaved yet, the whole lock wait ahead.
+void xell_config_command_begin();
 // Releases the lock without writing.
 void xell_config_unload();
 // True between a successful load and its sync or unload.
@@ -167,8 +174,9 @@ bool xell_config_is_loaded();
 // The text a write-back produces from the tables.
 std::string xell_config_text();
 // Parses one line into the tables (the loader's step; a line ends at its
-// first newline or NUL).
-void xell_config_parse(std::string_view line);
+// first newline or NUL, a carriage return before it included). False when
+// no key takes the line.
+bool xell_config_parse(std::string_view line);
 
 // --- Lexical rules of the file --------------------------------------------
 

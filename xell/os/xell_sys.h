@@ -22,6 +22,10 @@ public:
     virtual off_t lseek(int fd, off_t offset, int whence) = 0;
     virtual int fsync(int fd) = 0;
     virtual int fchmod(int fd, mode_t mode) = 0;
+    virtual int ftruncate(int fd, off_t length) = 0;
+    // Reserves blocks for [offset, offset + length), growing the file when
+    // the range passes its end (fallocate mode 0).
+    virtual int fallocate(int fd, off_t offset, off_t length) = 0;
     virtual int rename(const char *from, const char *to) = 0;
     virtual int unlink(const char *path) = 0;
     virtual int mkdir(const char *path, mode_t mode) = 0;

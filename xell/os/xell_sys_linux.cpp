@@ -22,6 +22,8 @@ public:
     off_t lseek(int fd, off_t offset, int whence) override { return ::lseek(fd, offset, whence); }
     int fsync(int fd) override { return ::fsync(fd); }
     int fchmod(int fd, mode_t mode) override { return ::fchmod(fd, mode); }
+    int ftruncate(int fd, off_t length) override { return ::ftruncate(fd, length); }
+    int fallocate(int fd, off_t offset, off_t length) override { return ::fallocate(fd, 0, offset, length); }
     int rename(const char *from, const char *to) override { return ::rename(from, to); }
     int unlink(const char *path) override { return ::unlink(path); }
     int mkdir(const char *path, mode_t mode) override { return ::mkdir(path, mode); }
