@@ -101,10 +101,18 @@ std::span<char> ioc_text_field(int setting, xell_ioc_config_t &rec)
     }
 }
 
-// Keeps a line the write-back copies as it was read (without its line end).
+// Keeps a line the write-back copies as it was read, without its line end.
 void carry_line(std::vector<std::string> &lines, std::string_view line)
 {
     lines.emplace_back(line);
+}
+
+// Carriage returns before the newline are part of the line end.
+std::string_view without_line_end(std::string_view line)
+{
+    while (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
 }
 
 // Stores an adapter setting (0, 1 or 3).
@@ -273,10 +281,8 @@ void parse_text(std::string_view text)
 {
     while (!text.empty()) {
         size_t nl = text.find('\n');
-        std::string_view line = text.substr(0, nl);
+        std::string_view line = without_line_end(text.substr(0, nl));
         text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         bool comment = !line.empty() && line.front() == '#';
         if (comment ? !is_layout_comment(line) : !xell_config_parse(line) && !is_blank(line))
             carry_line(xell_cfg().other_lines, line);
@@ -634,9 +640,7 @@ xel_status_t xell_config_set_data(int type, int idx, const char *value)
 
 bool xell_config_parse(std::string_view line)
 {
-    line = line.substr(0, std::min(line.find('\n'), line.find('\0')));
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
+    line = without_line_end(line.substr(0, std::min(line.find('\n'), line.find('\0'))));
     size_t eq = line.find('=');
     if (eq == std::string_view::npos)
         return false;

@@ -148,14 +148,16 @@ const char *xell_get_cfg_path();
 
 // --- Loading, write-back and the file lock -------------------------------
 
-// Locks the file (creating it empty, mode 0644, when missing) and reads it
-// into the tables. XEL_STATUS_FAILED when this process already holds the
-// lock; XEL_STATUS_EFOPEN when the file cannot be opened or read, or the
-// lock stays taken for 60 attempts one second apart.
+// Locks the file (creating it empty, mode 0644, when missing), finishes or
+// drops a write-back a killed command left, and reads the file into the
+// tables. XEL_STATUS_FAILED when this process already holds the lock;
+// XEL_STATUS_EFOPEN when the file cannot be opened or read, or the lock
+// stays taken past the command's 60 seconds of waiting.
 xel_status_t xell_config_load(const char *path);
-// Writes the tables back when they changed since the load and releases the
-// lock. The file is replaced whole (temporary file, fsync, rename), so a
-// failed write-back leaves the previous file and returns XEL_STATUS_EFOPEN.
+// Writes the tables back when the text they make changed since the load,
+// and releases the lock. The file is rewritten in place through a journal
+// beside it, so a failed write-back leaves the previous text and returns
+// XEL_STATUS_EFOPEN.
 // XEL_STATUS_FAILED, writing nothing, when no load holds the lock.
 xel_status_t xell_config_sync(const char *path);
 // A sync for a change the driver has already taken: a write-back that
