@@ -4,7 +4,6 @@
 // disk.
 #include "xell_boot.h"
 
-#include "xell_flash.h"
 #include "xell_md5.h"
 
 #include <algorithm>
