@@ -132,13 +132,19 @@ const xell_boot_package *xell_boot_current_package()
 
 xel_status_t xell_boot_flash_data(xell_t *xell, uint16_t devid, uint32_t cardtype, int image_count, int card_count)
 {
-    const xell_boot_package *pkg = current_package;
-    if (pkg == nullptr)
-        return XEL_STATUS_FAILED;
     xel_ioc_attr_t attr{};
     xel_status_t status = xell_ioc_get_attr(xell, &attr);
     if (status != XEL_STATUS_OK)
         return status;
+    return xell_boot_flash_data_attr(xell, attr, devid, cardtype, image_count, card_count);
+}
+
+xel_status_t xell_boot_flash_data_attr(xell_t *xell, const xel_ioc_attr_t &attr, uint16_t devid, uint32_t cardtype,
+                                       int image_count, int card_count)
+{
+    const xell_boot_package *pkg = current_package;
+    if (pkg == nullptr)
+        return XEL_STATUS_FAILED;
     size_t count = std::min(pkg->cards.size(), static_cast<size_t>(std::max(card_count, 0)));
     for (size_t i = 0; i < count; i++)
         if (pkg->cards[i].card_type == cardtype)
@@ -180,7 +186,7 @@ xel_status_t xell_boot_fwupdate(xell_t *xell, const char *fwimgfile, uint16_t de
     int images = static_cast<int>(pkg.images.size());
     int cards = static_cast<int>(pkg.cards.size());
     if (xell != nullptr)
-        result = xell_boot_flash_data(xell, devid, card_type, images, cards);
+        result = xell_boot_flash_data_attr(xell, attr, devid, card_type, images, cards);
     else
         result = xell_update_adapter_thread(status, err_code, images, cards);
     current_package = nullptr;

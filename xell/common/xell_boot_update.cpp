@@ -19,17 +19,27 @@ struct bootupdt_s {
     uint32_t thread_sts = 0;
     xel_status_t code = XEL_STATUS_FAILED;
     uint32_t ret = 0;
+    xell_t *ioc = nullptr; // null when the adapter or its attributes are missing
+    xel_ioc_attr_t attr{};
 };
 
-void xell_update_adapter_flash(bootupdt_s *rec)
+// Read before any thread writes: a write makes the request cache forget
+// what discovery read, and the same request would go out again.
+void xell_update_adapter_prepare(bootupdt_s *rec)
 {
     xell_adapter_t *adapter = xell_adapter_get_by_idx(static_cast<int>(rec->ad_id));
     xell_t *ioc = adapter != nullptr ? xell_adapter_get_first_ioc(adapter) : nullptr;
-    xel_ioc_attr_t attr{};
-    if (ioc == nullptr || xell_ioc_get_attr(ioc, &attr) != XEL_STATUS_OK)
+    if (ioc != nullptr && xell_ioc_get_attr(ioc, &rec->attr) == XEL_STATUS_OK)
+        rec->ioc = ioc;
+}
+
+void xell_update_adapter_flash(bootupdt_s *rec)
+{
+    if (rec->ioc == nullptr)
         return;
-    rec->code = xell_boot_flash_data(ioc, attr.pci_attr.device_id, attr.adapter_attr.card_type, rec->image_count,
-                                     rec->card_count);
+    const xel_ioc_attr_t &attr = rec->attr;
+    rec->code = xell_boot_flash_data_attr(rec->ioc, attr, attr.pci_attr.device_id, attr.adapter_attr.card_type,
+                                          rec->image_count, rec->card_count);
     rec->ret = rec->code == XEL_STATUS_OK ? rec->ad_id : 0;
 }
 
@@ -49,6 +59,8 @@ xel_status_t xell_update_adapter_thread(uint16_t *status, xel_status_t *err_code
         records[slot].card_count = card_count;
         err_code[slot] = XEL_STATUS_FAILED;
     }
+    for (unsigned slot = 0; slot < count; slot++)
+        xell_update_adapter_prepare(&records[slot]);
     std::thread threads[XELL_BOOT_MAX_ADAPTERS];
     for (unsigned slot = 0; slot < count; slot++) {
         try {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "xel_status.h"
+#include "xel_ioctl.h"
 #include "xell_ioc.h"
 
 #include <cstddef>
@@ -90,6 +91,9 @@ std::vector<uint8_t> xell_boot_default_vpd();
 xel_status_t xell_boot_fwupdate(xell_t *xell, const char *fwimgfile, uint16_t devid, uint16_t *status,
                                 xel_status_t *err_code);
 xel_status_t xell_boot_flash_data(xell_t *xell, uint16_t devid, uint32_t cardtype, int image_count, int card_count);
+// The same with the IOC attributes already read.
+xel_status_t xell_boot_flash_data_attr(xell_t *xell, const xel_ioc_attr_t &attr, uint16_t devid, uint32_t cardtype,
+                                       int image_count, int card_count);
 xel_status_t xell_boot_get_cfg_version(xell_t *xell, char *cfg_ver);
 // Every adapter in a thread of its own, all joined before it returns.
 xel_status_t xell_update_adapter_thread(uint16_t *status, xel_status_t *err_code, int image_count, int card_count);
