@@ -3,11 +3,11 @@
 #include "ixo_commands.h"
 #include "ixo_errors.h"
 #include "ixo_usage.h"
+#include "ixo_values.h"
 #include "xell_adapter.h"
 #include "xell_flash.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <span>
@@ -173,20 +173,11 @@ xell_t *ixo_flash_ioc(ixo_id_t *id)
     return ioc;
 }
 
-// A decimal number from 0 to max; anything else (a sign, other
-// characters, a value that overflows) is refused.
 bool ixo_flash_number(const char *text, uint64_t max, uint32_t *out)
 {
-    if (*text == '\0')
-        return false;
     uint64_t value = 0;
-    for (const char *p = text; *p; p++) {
-        if (!std::isdigit(static_cast<unsigned char>(*p)))
-            return false;
-        value = value * 10 + static_cast<uint64_t>(*p - '0');
-        if (value > max)
-            return false;
-    }
+    if (!ixo_parse_uint(text, max, &value))
+        return false;
     *out = static_cast<uint32_t>(value);
     return true;
 }
