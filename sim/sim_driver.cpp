@@ -221,6 +221,17 @@ const sim_command commands[] = {
     {XEL_CMD_DIAG_DPORT_ENABLE, 0, true, sim_dport_enable},
     {XEL_CMD_DIAG_DPORT_DISABLE, 0, true, sim_dport_disable},
     {XEL_CMD_DIAG_DPORT_GET_STATE, 0, true, sim_dport_get_state},
+    {XEL_CMD_DIAG_SFP_QUERY, 0, true, sim_sfp_query},
+    // The diagnostics: sim_diag.cpp.
+    {XEL_CMD_DIAG_TSENSOR_QUERY, 0, true, sim_diag_tsensor_query},
+    {XEL_CMD_DIAG_MEMTEST, 0, true, sim_diag_memtest},
+    {XEL_CMD_DIAG_LOOPBACK, 0, true, sim_diag_loopback},
+    {XEL_CMD_DIAG_FWPING, 0, true, sim_diag_fwping},
+    {XEL_CMD_DIAG_QUEUETEST, 0, true, sim_diag_queuetest},
+    {XEL_CMD_DIAG_LED_TEST, 0, true, sim_diag_led_test},
+    {XEL_CMD_DIAG_BEACON_LPORT, 0, true, sim_diag_beacon},
+    {XEL_CMD_DIAG_ETH_LOOPBACK, 0, true, sim_diag_eth_loopback},
+    {XEL_CMD_DIAG_GET_LB_STATUS, 0, true, sim_diag_get_lb_status},
     // The flash: sim_flash.cpp.
     {XEL_CMD_FLASH_ERASE_PART, 0, true, sim_flash_erase_part},
     {XEL_CMD_FLASH_READ_PART, 0, true, sim_flash_read_part},

@@ -21,6 +21,7 @@ struct sim_call {
     bool stuck = false;         // an injected fault keeps enable and disable from finishing
     const sim_fault *flash_fault = nullptr; // an injected fault the flash write or read meets
     bool changed = false;       // the answer changed the host state
+    int32_t result_fault = 0;   // a diagnostic's result record reports this (an injected fault)
 
     const sim_adapter &adapter() const { return *ref.adapter; }
     const sim_function &fn() const { return *ref.function; }
@@ -101,6 +102,17 @@ int32_t sim_sfp_speed(sim_call &call);
 int32_t sim_dport_enable(sim_call &call);
 int32_t sim_dport_disable(sim_call &call);
 int32_t sim_dport_get_state(sim_call &call);
+int32_t sim_sfp_query(sim_call &call);
+// The firmware's tests, LEDs and sensors (sim_diag.cpp).
+int32_t sim_diag_loopback(sim_call &call);
+int32_t sim_diag_eth_loopback(sim_call &call);
+int32_t sim_diag_get_lb_status(sim_call &call);
+int32_t sim_diag_memtest(sim_call &call);
+int32_t sim_diag_fwping(sim_call &call);
+int32_t sim_diag_queuetest(sim_call &call);
+int32_t sim_diag_led_test(sim_call &call);
+int32_t sim_diag_beacon(sim_call &call);
+int32_t sim_diag_tsensor_query(sim_call &call);
 int32_t sim_qos_get_attr(sim_call &call);
 int32_t sim_bios_cfg(sim_call &call);
 int32_t sim_bios_query(sim_call &call);

@@ -33,7 +33,8 @@ bool sim_is_fcoe(const sim_call &call)
 
 bool sim_port_has_link(const sim_port_state &port)
 {
-    return port.enabled && !port.in_transit && port.link && port.sfp_media != XEL_SFP_MEDIA_UNSUPPORT;
+    return port.enabled && !port.in_transit && port.link && port.sfp_present &&
+           port.sfp_media != XEL_SFP_MEDIA_UNSUPPORT;
 }
 
 uint32_t sim_side_state(const sim_function &fn, const sim_function_state &st, const sim_port_state &port)
@@ -147,6 +148,7 @@ void seed_port(const sim_adapter &ad, const sim_function &fn, sim_port_state *po
     port->authfail = port->authfail || fn.authfail;
     if (fn.sfp_media != XEL_SFP_MEDIA_SW)
         port->sfp_media = static_cast<uint8_t>(fn.sfp_media);
+    port->sfp_present = port->sfp_present && fn.sfp_present;
     port->dport = port->dport || fn.dport;
     if (fn.preboot_disabled)
         port->enabled = false;
@@ -306,6 +308,8 @@ int32_t sim_port_get_attr(sim_call &call)
     a.speed = sim_operational_speed(call, port);
     a.topology = up && fn.storage() ? port.op_topology : uint32_t{XEL_PORT_TOPOLOGY_NONE};
     a.bbsc_op_status = up && port.op_bbsc;
+    a.beacon = port.beacon;
+    a.link_e2e_beacon = port.link_e2e_beacon;
     a.loopback = up && fn.storage() && port.loopback;
     a.authfail = fn.storage() && port.authfail;
     a.pid = fn.storage() ? sim_port_address(call, port) : 0;

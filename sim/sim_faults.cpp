@@ -102,6 +102,9 @@ std::string sim_fault_text(const sim_fault &fault)
     case sim_fault_kind::flash_corrupt:
         effect = "reads back other bytes";
         break;
+    case sim_fault_kind::result:
+        effect = "result " + std::to_string(fault.value);
+        break;
     }
     std::string times = fault.remaining < 0    ? "always"
                         : fault.remaining == 1 ? "once"

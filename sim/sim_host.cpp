@@ -110,18 +110,23 @@ int answer_request(sim_store::session &s, const std::string &root, const sim_dri
             s.changed = true;
             return answered(s, entry, request.data, status);
         }
-        if (f.kind != sim_fault_kind::never_state) {
+        if (f.kind == sim_fault_kind::result) {
+            call.result_fault = f.value;
+        } else if (f.kind != sim_fault_kind::never_state) {
             sim_use_fault(s.state, fault);
             s.changed = true;
             if (f.kind == sim_fault_kind::transport_errno)
                 return not_delivered(s, entry, f.value);
             return answered(s, entry, request.data, f.value);
+        } else {
+            call.stuck = true;
         }
-        call.stuck = true;
     }
     int32_t status = command ? command->answer(call) : XEL_STATUS_CMD_NOTSUPP;
-    if (call.stuck && status == XEL_STATUS_OK)
+    if ((call.stuck || call.result_fault) && status == XEL_STATUS_OK) {
         sim_use_fault(s.state, fault);
+        s.changed = true;
+    }
     s.changed = s.changed || call.changed;
     return answered(s, entry, request.data, status);
 }

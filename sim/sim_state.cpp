@@ -86,6 +86,8 @@ const char *fault_kind_name(sim_fault_kind kind)
         return "flash_half";
     case sim_fault_kind::flash_corrupt:
         return "flash_corrupt";
+    case sim_fault_kind::result:
+        return "result";
     }
     return "";
 }
@@ -102,6 +104,8 @@ sim_fault_kind fault_kind_from(const std::string &name)
         return sim_fault_kind::flash_half;
     if (name == "flash_corrupt")
         return sim_fault_kind::flash_corrupt;
+    if (name == "result")
+        return sim_fault_kind::result;
     throw std::runtime_error("unknown fault kind " + name);
 }
 
@@ -162,6 +166,10 @@ json port_to_json(const sim_port_state &p)
             {"loopback", p.loopback},
             {"authfail", p.authfail},
             {"sfp_media", p.sfp_media},
+            {"sfp_present", p.sfp_present},
+            {"beacon", p.beacon},
+            {"link_e2e_beacon", p.link_e2e_beacon},
+            {"beacon_seconds", p.beacon_seconds},
             {"dport", p.dport},
             {"trunked", p.trunked},
             {"cfg_topology", p.cfg_topology},
@@ -197,6 +205,10 @@ sim_port_state port_from_json(const json &obj)
     p.loopback = obj.value("loopback", p.loopback);
     p.authfail = obj.value("authfail", p.authfail);
     p.sfp_media = obj.value("sfp_media", p.sfp_media);
+    p.sfp_present = obj.value("sfp_present", p.sfp_present);
+    p.beacon = obj.value("beacon", p.beacon);
+    p.link_e2e_beacon = obj.value("link_e2e_beacon", p.link_e2e_beacon);
+    p.beacon_seconds = obj.value("beacon_seconds", p.beacon_seconds);
     p.qos = obj.value("qos", p.qos);
     p.ratelimit = obj.value("ratelimit", p.ratelimit);
     p.dport = obj.at("dport");

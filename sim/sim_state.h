@@ -62,6 +62,10 @@ struct sim_port_state {
     bool loopback = false;    // the link looped back to the port itself
     bool authfail = false;    // the fabric refuses the storage side's authentication
     uint8_t sfp_media = 3;    // xel_defs_sfp_media_t: short wave
+    bool sfp_present = true;  // an SFP module sits in the port
+    bool beacon = false;      // the port LED beacons
+    bool link_e2e_beacon = false; // and the switch port at the far end with it
+    uint32_t beacon_seconds = 0;  // for how long; 0: until turned off
     bool dport = false;       // in D-port diagnostics
     bool trunked = false;
     uint8_t cfg_topology = 5; // xel_port_topology: p2p
@@ -86,13 +90,15 @@ struct sim_port_state {
     std::vector<uint8_t> boot; // the boot configuration record (xel_boot_cfg_t)
 };
 
-enum class sim_fault_kind { status, transport_errno, never_state, flash_half, flash_corrupt };
+enum class sim_fault_kind { status, transport_errno, never_state, result, flash_half, flash_corrupt };
 
 // An injected fault on one PCI function: a request with the code answers
 // the status, or fails with the errno; or enable and disable answer 0
 // while the IOC stays enabling (12) or disabling (9), or the port enabling
-// (3) or disabling (7); or a flash write keeps only the first half of its
-// data and answers the status, or a flash read answers other bytes.
+// (3) or disabling (7); or a diagnostic test runs and its result record
+// reports the status as what it found; or a flash write keeps only the
+// first half of its data and answers the status, or a flash read answers
+// other bytes.
 struct sim_fault {
     std::string pci;
     sim_fault_kind kind = sim_fault_kind::status;

@@ -261,6 +261,7 @@ bool read_port_shape(reader &r, const json &obj, const std::string &place, sim_f
     fn->link = r.flag(obj, "link", place, true);
     fn->loopback = r.flag(obj, "loopback", place, false);
     fn->sfp_media = r.number(obj, "sfp_media", place, XEL_SFP_MEDIA_SW, XEL_SFP_MEDIA_UNSUPPORT);
+    fn->sfp_present = r.flag(obj, "sfp_present", place, true);
     fn->dport = r.flag(obj, "dport", place, false);
     fn->preboot_disabled = r.flag(obj, "preboot_disabled", place, false);
     bool fc = fn->ioc_type == XEL_IOC_TYPE_FC;
@@ -291,7 +292,7 @@ bool read_eth_name(reader &r, const json &obj, const std::string &place, int eth
 bool read_function(reader &r, const json &obj, const std::string &place, int eth_index, sim_function *fn)
 {
     if (!r.only_keys(obj, place, {"pci", "type", "port", "host", "bound", "pwwn", "nwwn", "mac", "eth_name", "enabled", "link",
-                                   "dport", "preboot_disabled", "loopback", "authfail", "sfp_media", "qos", "ratelimit",
+                                   "dport", "preboot_disabled", "loopback", "authfail", "sfp_media", "sfp_present", "qos", "ratelimit",
                                    "roles"}))
         return false;
     fn->pci = r.text(obj, "pci", place, "", 12);
@@ -385,6 +386,8 @@ void read_adapter_fields(reader &r, const json &obj, const std::string &place, s
     ad->port_mode = r.number(obj, "port_mode", place, d.port_mode, 3);
     ad->vpd_vendor = r.number(obj, "vpd_vendor", place, 0x08, 255);
     ad->name = r.text(obj, "name", place, "", 63);
+    ad->temp_junction = static_cast<uint16_t>(r.number(obj, "temp_junction", place, ad->temp_junction, 0x3ff));
+    ad->temp_board = static_cast<uint16_t>(r.number(obj, "temp_board", place, ad->temp_board, 0xffff));
     if (r.ok && highest_port >= ad->nports)
         r.fail(place + ".nports", std::to_string(ad->nports) + " is not more than port " + std::to_string(highest_port));
 }
@@ -394,7 +397,7 @@ bool read_adapter(reader &r, const json &obj, const std::string &place, size_t i
     if (!r.only_keys(obj, place,
                      {"serial", "model", "model_descr", "card_type", "device_id", "ssid", "ssvid", "chip_rev", "hw_ver",
                       "fw_ver", "optrom_ver", "driver_ver", "nports", "max_speed", "cna_capable", "is_mezz",
-                      "trunk_capable", "trunked", "cap_bm", "port_mode", "vpd_vendor", "name", "functions"}))
+                      "trunk_capable", "trunked", "cap_bm", "port_mode", "vpd_vendor", "name", "temp_junction", "temp_board", "functions"}))
         return false;
     if (!obj.contains("functions") || !obj["functions"].is_array() || obj["functions"].empty())
         return r.fail(place + ".functions", "expected a non-empty list of PCI functions");
@@ -558,6 +561,7 @@ json function_to_json(const sim_function &fn)
     obj["link"] = fn.link;
     obj["loopback"] = fn.loopback;
     obj["sfp_media"] = fn.sfp_media;
+    obj["sfp_present"] = fn.sfp_present;
     if (fn.ioc_type == XEL_IOC_TYPE_FC) {
         obj["dport"] = fn.dport;
         obj["preboot_disabled"] = fn.preboot_disabled;
@@ -584,7 +588,8 @@ json adapter_to_json(const sim_adapter &ad)
                 {"trunk_capable", ad.trunk_capable}, {"trunked", ad.trunked},
                 {"cap_bm", ad.cap_bm},
                 {"port_mode", ad.port_mode},    {"vpd_vendor", ad.vpd_vendor},
-                {"name", ad.name}};
+                {"name", ad.name},
+                {"temp_junction", ad.temp_junction}, {"temp_board", ad.temp_board}};
     obj["functions"] = json::array();
     for (const auto &fn : ad.functions)
         obj["functions"].push_back(function_to_json(fn));

@@ -28,6 +28,7 @@ struct sim_function {
     bool loopback = false;      // its port's link is looped back
     bool authfail = false;      // the fabric refuses its authentication (storage functions)
     uint32_t sfp_media = 3;     // its port's SFP media (xel_defs_sfp_media_t)
+    bool sfp_present = true;    // its port holds an SFP module
     uint32_t qos = 0;           // QoS and target rate limiting as its port reports them (storage functions)
     uint32_t ratelimit = 0;
     uint32_t roles = 1;         // its base logical port's roles: 1 initiator, 2 target, 4 IP over FC
@@ -59,6 +60,8 @@ struct sim_adapter {
     uint32_t cap_bm = 0;        // XEL_CAP_* bits
     uint32_t port_mode = 0;     // 1 HBA, 2 CNA, 3 NIC
     uint32_t vpd_vendor = 0;    // 0: no VPD; 8 and up: a PCI VPD block
+    uint16_t temp_junction = 420; // raw junction sensor reading (10 bits)
+    uint16_t temp_board = 9088;   // raw board sensor reading (signed, 1/256 degree)
     std::string name;           // the adapter name the host starts with
     std::vector<sim_function> functions;
 

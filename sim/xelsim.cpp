@@ -36,10 +36,13 @@ const char usage_text[] =
     "  presets                      list the built-in topologies\n"
     "  show                         adapters, PCI functions, their state and names\n"
     "  log [--clear]                the driver requests answered so far, or forget them\n"
+    "  sfp PCI                      the EEPROM of the SFP in the function's port, in hexadecimal\n"
     "  fault add --fn PCI --cmd CODE --status N [--times N | --once]\n"
     "                               answer the code with a status\n"
     "  fault add --fn PCI --cmd CODE --errno NAME [--times N | --once]\n"
     "                               fail the request with an errno (EIO, ENXIO, ... or a number)\n"
+    "  fault add --fn PCI --cmd CODE --result N [--times N | --once]\n"
+    "                               a diagnostic test runs and its result record reports status N\n"
     "  fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]\n"
     "                               enable and disable answer 0 but the IOC (or port) never gets there\n"
     "  fault add --fn PCI --flash-half [--status N] [--times N | --once]\n"
@@ -204,7 +207,7 @@ bool parse_code(const std::string &text, uint32_t *cmd)
 }
 
 struct fault_options {
-    std::string pci, cmd, status, err;
+    std::string pci, cmd, status, err, result;
     bool never_state = false;
     bool flash_half = false;    // a flash write keeps half its data (and answers --status, else 1)
     bool flash_corrupt = false; // a flash read answers other bytes
@@ -237,6 +240,8 @@ std::string read_fault_options(const args_t &args, fault_options *o)
             o->status = args[++i];
         } else if (opt == "--errno") {
             o->err = args[++i];
+        } else if (opt == "--result") {
+            o->result = args[++i];
         } else if (opt == "--times") {
             if (!parse_number(args[++i], 10, 1000000, &count) || count == 0)
                 return "--times wants a count from 1";
@@ -249,15 +254,16 @@ std::string read_fault_options(const args_t &args, fault_options *o)
             return "unknown option: " + opt;
         }
     }
-    int effects = (!o->status.empty() && !o->flash_half) + !o->err.empty() + o->never_state + o->flash_half +
-                  o->flash_corrupt;
+    int effects = (!o->status.empty() && !o->flash_half) + !o->err.empty() + !o->result.empty() + o->never_state +
+                  o->flash_half + o->flash_corrupt;
     if (o->pci.empty() || effects != 1)
-        return "fault add wants --fn and one of --status, --errno, --never-state, --flash-half, --flash-corrupt";
+        return "fault add wants --fn and one of --status, --errno, --result, --never-state, --flash-half, "
+               "--flash-corrupt";
     if (o->flash_half || o->flash_corrupt) {
         if (!o->cmd.empty())
             return "--flash-half and --flash-corrupt take no --cmd";
     } else if (!o->never_state && o->cmd.empty()) {
-        return "--status and --errno want --cmd";
+        return "--status, --errno and --result want --cmd";
     }
     return "";
 }
@@ -283,10 +289,11 @@ std::string make_fault(const fault_options &o, sim_fault *fault)
         fault->kind = sim_fault_kind::never_state;
         if (fault->cmd && !sim_never_state_code(fault->cmd))
             return "--never-state applies to the IOC and port enable and disable codes only";
-    } else if (!o.status.empty()) {
-        fault->kind = sim_fault_kind::status;
-        if (!parse_number(o.status, 0, 255, &status))
-            return "--status wants a status from 0 to 255";
+    } else if (!o.status.empty() || !o.result.empty()) {
+        bool result = !o.result.empty();
+        fault->kind = result ? sim_fault_kind::result : sim_fault_kind::status;
+        if (!parse_number(result ? o.result : o.status, 0, 255, &status) || (result && status == 0))
+            return result ? "--result wants a status from 1 to 255" : "--status wants a status from 0 to 255";
         fault->value = static_cast<int>(status);
     } else {
         fault->kind = sim_fault_kind::transport_errno;
@@ -363,6 +370,50 @@ int cmd_caller(const args_t &args)
     return status;
 }
 
+// The EEPROM as the SFP query answers it: page A0h (96 bytes), then A2h
+// (152 bytes), 16 bytes a line behind the page and offset.
+void print_sfp(const uint8_t *eeprom)
+{
+    const struct {
+        const char *page;
+        size_t start, size;
+    } pages[] = {{"A0h", 0, 96}, {"A2h", 96, 152}};
+    for (const auto &page : pages)
+        for (size_t off = 0; off < page.size; off += 16) {
+            std::printf("%s %03zu:", page.page, off);
+            for (size_t i = off; i < std::min(off + 16, page.size); i++)
+                std::printf(" %02x", eeprom[page.start + i]);
+            std::printf("\n");
+        }
+}
+
+int cmd_sfp(const args_t &args)
+{
+    if (args.size() != 1)
+        return usage_error("sfp takes a PCI function");
+    std::string root = sim_root_from_environment();
+    std::vector<uint8_t> record(xel_cmd_size(XEL_CMD_DIAG_SFP_QUERY));
+    bool found = false;
+    int32_t answer = 0;
+    int status = with_host([&](sim_store::session &s) {
+        for (const char *driver : {"xel", "kwo"})
+            for (const auto &ref : sim_driver_functions(s.state.topology, driver))
+                if (!found && ref.function->pci == args[0]) {
+                    found = true;
+                    sim_call call{s.state, ref, s.state.functions.at(ref.function->pci), record, root};
+                    answer = sim_sfp_query(call);
+                }
+    });
+    if (status)
+        return status;
+    if (!found)
+        return failure("no PCI function " + args[0] + " with a driver in the emulated host");
+    if (answer == XEL_STATUS_NO_SFP_DEV)
+        return failure("no SFP module in the port of " + args[0]);
+    print_sfp(record.data() + sizeof(xel_ioctl_hdr_t));
+    return 0;
+}
+
 int cmd_help(const args_t &)
 {
     std::fputs(usage_text, stdout);
@@ -375,7 +426,7 @@ const struct {
     int (*run)(const args_t &args);
 } commands[] = {
     {"create", cmd_create}, {"presets", cmd_presets}, {"show", cmd_show}, {"log", cmd_log},
-    {"fault", cmd_fault},   {"caller", cmd_caller},   {"help", cmd_help},
+    {"fault", cmd_fault},   {"caller", cmd_caller},   {"sfp", cmd_sfp},         {"help", cmd_help},
     {"--help", cmd_help},
 };
 

@@ -60,6 +60,19 @@ int ixo_port_statistics(char **argv, int argc, ixo_id_t *id);
 int ixo_port_statsclr(char **argv, int argc, ixo_id_t *id);
 int ixo_port_topology(char **argv, int argc, ixo_id_t *id);
 
+// Diag class (ixodiag*.cpp).
+int ixo_diag_beacon(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_dport_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_dport_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_ethloopback(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_led_test(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_loopback(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_memtest(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_pciloopback(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_queuetest(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_sfpshow(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_showtemp(char **argv, int argc, ixo_id_t *id);
+
 // Flash class (ixoflash.cpp).
 int ixo_flash_disable_optrom_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_flash_dumpasicblk_hdlr(char **argv, int argc, ixo_id_t *id);

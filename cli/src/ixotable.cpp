@@ -84,17 +84,17 @@ const ixo_cmd_desc_t ixo_debug_cmd_desc[] = {
 static_assert(std::size(ixo_debug_cmd_desc) == 19);
 
 const ixo_cmd_desc_t ixo_diag_cmd_desc[] = {
-    {"--beacon", 2, 3, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_diag_beacon
-    {"--dportdisable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_diag_dport_disable
-    {"--dportenable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_diag_dport_enable
-    {"--ethloopback", 1, 7, PORT_ID, PATH_ETH, nullptr}, // ixo_diag_ethloopback
-    {"--ledtest", 3, 5, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_diag_led_test
-    {"--loopback", 1, 9, PORT_ID, PATH_FC, nullptr}, // ixo_diag_loopback
-    {"--memtest", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_diag_memtest
-    {"--pciloopback", 2, 4, PCIFN_ID, PATH_ANY_OPER, nullptr}, // ixo_diag_pciloopback
-    {"--queuetest", 1, 3, PORT_ID, PATH_FC, nullptr}, // ixo_diag_queuetest
-    {"--sfpshow", 1, 1, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_diag_sfpshow
-    {"--tempshow", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_diag_showtemp
+    {"--beacon", 2, 3, PORT_ID, PATH_ANY_OPER, ixo_diag_beacon},
+    {"--dportdisable", 1, 1, PORT_ID, PATH_FC, ixo_diag_dport_disable},
+    {"--dportenable", 1, 1, PORT_ID, PATH_FC, ixo_diag_dport_enable},
+    {"--ethloopback", 1, 7, PORT_ID, PATH_ETH, ixo_diag_ethloopback},
+    {"--ledtest", 3, 5, PORT_ID, PATH_ANY_OPER, ixo_diag_led_test},
+    {"--loopback", 1, 9, PORT_ID, PATH_FC, ixo_diag_loopback},
+    {"--memtest", 1, 1, ADAPTER_ID, PATH_ANY, ixo_diag_memtest},
+    {"--pciloopback", 2, 4, PCIFN_ID, PATH_ANY_OPER, ixo_diag_pciloopback},
+    {"--queuetest", 1, 3, PORT_ID, PATH_FC, ixo_diag_queuetest},
+    {"--sfpshow", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_diag_sfpshow},
+    {"--tempshow", 1, 1, ADAPTER_ID, PATH_ANY, ixo_diag_showtemp},
 };
 static_assert(std::size(ixo_diag_cmd_desc) == 11);
 

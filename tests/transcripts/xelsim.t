@@ -51,11 +51,11 @@ $ xelsim log
 
 # Command lines it refuses.
 $ xelsim fault add --fn 0000:05:00.0 --status 5
-! xelsim: --status and --errno want --cmd
+! xelsim: --status, --errno and --result want --cmd
 ! (see 'xelsim help')
 [2]
 $ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0084303 --status 5 --errno EIO
-! xelsim: fault add wants --fn and one of --status, --errno, --never-state, --flash-half, --flash-corrupt
+! xelsim: fault add wants --fn and one of --status, --errno, --result, --never-state, --flash-half, --flash-corrupt
 ! (see 'xelsim help')
 [2]
 $ xelsim fault add --fn 0000:05:00.0 --never-state --cmd 0xC2104307
@@ -95,10 +95,13 @@ $ xelsim
 !   presets                      list the built-in topologies
 !   show                         adapters, PCI functions, their state and names
 !   log [--clear]                the driver requests answered so far, or forget them
+!   sfp PCI                      the EEPROM of the SFP in the function's port, in hexadecimal
 !   fault add --fn PCI --cmd CODE --status N [--times N | --once]
 !                                answer the code with a status
 !   fault add --fn PCI --cmd CODE --errno NAME [--times N | --once]
 !                                fail the request with an errno (EIO, ENXIO, ... or a number)
+!   fault add --fn PCI --cmd CODE --result N [--times N | --once]
+!                                a diagnostic test runs and its result record reports status N
 !   fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]
 !                                enable and disable answer 0 but the IOC (or port) never gets there
 !   fault add --fn PCI --flash-half [--status N] [--times N | --once]
