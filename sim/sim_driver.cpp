@@ -179,14 +179,6 @@ int32_t iocfc_intr_set(sim_call &call)
     return XEL_STATUS_OK;
 }
 
-int32_t flash_get_attr(sim_call &call)
-{
-    auto record = answer_record<xel_ioctl_flash_attr_t>(call);
-    sim_fill_flash_attr(call.adapter(), &record.attr);
-    store(call, record);
-    return XEL_STATUS_OK;
-}
-
 // Every code the model answers, with the layout of its record.
 const sim_command commands[] = {
     {XEL_CMD_IOC_COMPARE_VERSIONS, 0, false, compare_versions},
@@ -200,7 +192,7 @@ const sim_command commands[] = {
     {XEL_CMD_IOC_SET_NAME, 0, true, ioc_set_name},
     {XEL_CMD_IOC_GET_FWSTATS, XEL_FW_STATS_SIZE, true, ioc_get_fwstats},
     {XEL_CMD_IOC_RESET_FWSTATS, 0, true, ioc_reset_fwstats},
-    {XEL_CMD_FLASH_GET_ATTR, 0, true, flash_get_attr},
+    {XEL_CMD_FLASH_GET_ATTR, 0, true, sim_flash_get_attr},
     {XEL_CMD_IOCFC_GET_ATTR, 0, true, iocfc_get_attr},
     {XEL_CMD_IOCFC_INTR_SET, 0, true, iocfc_intr_set},
     // The port model: sim_driver_port.cpp.
@@ -240,8 +232,13 @@ const sim_command commands[] = {
     {XEL_CMD_DIAG_BEACON_LPORT, 0, true, sim_diag_beacon},
     {XEL_CMD_DIAG_ETH_LOOPBACK, 0, true, sim_diag_eth_loopback},
     {XEL_CMD_DIAG_GET_LB_STATUS, 0, true, sim_diag_get_lb_status},
+    // The flash: sim_flash.cpp.
     {XEL_CMD_FLASH_ERASE_PART, 0, true, sim_flash_erase_part},
     {XEL_CMD_FLASH_READ_PART, 0, true, sim_flash_read_part},
+    {XEL_CMD_FLASH_UPDATE_PART, 0, true, sim_flash_update_part},
+    {XEL_CMD_FLASH_ENABLE_OPTROM, 0, true, sim_flash_enable_optrom},
+    {XEL_CMD_FLASH_DISABLE_OPTROM, 0, true, sim_flash_disable_optrom},
+    {XEL_CMD_BOOT_GET_CFG_VERSION, 0, true, sim_boot_get_cfg_version},
     {XEL_CMD_ETHPORT_GET_ATTR, 0, true, sim_ethport_get_attr},
     {XEL_CMD_LPORT_GET_ATTR, 0, true, sim_lport_get_attr},
     {XEL_CMD_QOS_GET_ATTR, 0, true, sim_qos_get_attr},

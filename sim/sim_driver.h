@@ -19,6 +19,7 @@ struct sim_call {
     std::span<uint8_t> data;    // the record and the data behind it
     const std::string &root;    // the emulated root, where models keep large contents (the flash)
     bool stuck = false;         // an injected fault keeps enable and disable from finishing
+    const sim_fault *flash_fault = nullptr; // an injected fault the flash write or read meets
     bool changed = false;       // the answer changed the host state
     int32_t result_fault = 0;   // a diagnostic's result record reports this (an injected fault)
 
@@ -117,8 +118,13 @@ int32_t sim_bios_cfg(sim_call &call);
 int32_t sim_bios_query(sim_call &call);
 int32_t sim_fabric_get_lports(sim_call &call);
 int32_t sim_lport_get_attr(sim_call &call);
+int32_t sim_flash_get_attr(sim_call &call);
 int32_t sim_flash_erase_part(sim_call &call);
 int32_t sim_flash_read_part(sim_call &call);
+int32_t sim_flash_update_part(sim_call &call);
+int32_t sim_flash_enable_optrom(sim_call &call);
+int32_t sim_flash_disable_optrom(sim_call &call);
+int32_t sim_boot_get_cfg_version(sim_call &call);
 
 // The personality a port of the function's adapter starts with next.
 uint32_t sim_port_mode_cfg(const sim_call &call);

@@ -96,6 +96,12 @@ std::string sim_fault_text(const sim_fault &fault)
     case sim_fault_kind::never_state:
         effect = "never reaches the state";
         break;
+    case sim_fault_kind::flash_half:
+        effect = "writes half, status " + std::to_string(fault.value);
+        break;
+    case sim_fault_kind::flash_corrupt:
+        effect = "reads back other bytes";
+        break;
     case sim_fault_kind::result:
         effect = "result " + std::to_string(fault.value);
         break;

@@ -4,7 +4,8 @@
 // host state, <root>/.xelsim/flash/<adapter>/<type>.<instance>: a
 // partition without a file holds what the factory left (the manufacturing
 // block its capability flags, any other partition erased flash), one with
-// a file its bytes followed by erased flash. Use it under the host lock.
+// a file its bytes followed by erased flash. A partition's length in use
+// is what was last written (0 once erased). Use it under the host lock.
 #pragma once
 
 #include "sim_topology.h"
@@ -33,7 +34,8 @@ public:
     // partitions reads as erased).
     void read(uint32_t address, std::span<uint8_t> out) const;
     // Replaces a partition's contents, or erases it; false when the
-    // contents cannot be kept.
+    // contents cannot be kept (the caller checks them against the
+    // partition's size).
     bool write_part(uint32_t type, uint32_t instance, std::span<const uint8_t> data);
     bool erase_part(uint32_t type, uint32_t instance);
 

@@ -9,6 +9,8 @@
 #include "xel_bsg.h"
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -101,6 +103,13 @@ int answer_request(sim_store::session &s, const std::string &root, const sim_dri
     int fault = sim_find_fault(s.state, entry.pci, cmd, &s.changed);
     if (fault >= 0) {
         sim_fault f = s.state.faults[static_cast<size_t>(fault)];
+        if (f.kind == sim_fault_kind::flash_half || f.kind == sim_fault_kind::flash_corrupt) {
+            call.flash_fault = &f;
+            int32_t status = command->answer(call);
+            sim_use_fault(s.state, fault);
+            s.changed = true;
+            return answered(s, entry, request.data, status);
+        }
         if (f.kind == sim_fault_kind::result) {
             call.result_fault = f.value;
         } else if (f.kind != sim_fault_kind::never_state) {
@@ -120,6 +129,15 @@ int answer_request(sim_store::session &s, const std::string &root, const sim_dri
     }
     s.changed = s.changed || call.changed;
     return answered(s, entry, request.data, status);
+}
+
+unsigned flash_write_time(const sim_topology &topology, const sim_driver_request &request)
+{
+    if (topology.flash_latency_ms == 0 || sim_storage_form(request.driver, request.cmd) != XEL_CMD_FLASH_UPDATE_PART ||
+        request.data.size() < sizeof(xel_ioctl_flash_t))
+        return 0;
+    size_t chunks = (request.data.size() - sizeof(xel_ioctl_flash_t) + 65535) / 65536;
+    return static_cast<unsigned>(std::max<size_t>(chunks, 1) * topology.flash_latency_ms);
 }
 
 const sim_function_ref *find_by_pci(const std::vector<sim_function_ref> &refs, const std::string &pci)
@@ -191,12 +209,20 @@ SimHost::SimHost(std::string root) : root_(std::move(root)), impl_(std::make_uni
 
 SimHost::~SimHost() = default;
 
+// The time a flash write takes is spent outside the host lock, so that
+// writes to several adapters go on side by side as on real hardware.
 int SimHost::driver_request(const sim_driver_request &request)
 {
     int result = ENODEV;
-    int status = impl_->store.transact([&](sim_store::session &s) { result = answer_request(s, root_, request); });
+    unsigned busy_ms = 0;
+    int status = impl_->store.transact([&](sim_store::session &s) {
+        result = answer_request(s, root_, request);
+        busy_ms = flash_write_time(s.state.topology, request);
+    });
     if (status)
         return status == ENOENT ? ENODEV : EIO;
+    if (busy_ms > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(busy_ms));
     return result;
 }
 

@@ -148,7 +148,8 @@ void sim_fill_flash_attr(const sim_adapter &ad, xel_flash_attr_t *attr)
     };
     bool asic = ad.device_id == 0x22;
     bool network_boot = ad.cna_capable;
-    // In flash order; configuration and port blocks come once per port.
+    // In flash order; configuration and port blocks come once per port
+    // (a port's boot partition holds its boot configuration).
     const partition layout[] = {
         {1, 0x40000, 0x30000, true},       {2, 0x180000, 0x140000, true}, {3, 0x10000, 0x1000, true},
         {4, 0x10000, 0x1000, true},        {5, 0x10000, 0x400, true},     {6, 0x10000, 0x2800, asic},
@@ -160,7 +161,8 @@ void sim_fill_flash_attr(const sim_adapter &ad, xel_flash_attr_t *attr)
     std::memset(attr, 0, sizeof *attr);
     uint32_t offset = 0x10000;
     for (const auto &p : layout) {
-        uint32_t instances = (p.type == 3 || p.type == 15) ? ad.nports : 1;
+        bool per_port = p.type == 3 || p.type == 4 || p.type == 5 || p.type == 10 || p.type == 13 || p.type == 15;
+        uint32_t instances = per_port ? ad.nports : 1;
         for (uint32_t i = 0; p.present && i < instances && attr->npart < 32; i++) {
             attr->part[attr->npart++] = {p.type, i, offset, p.size, p.len, 0, {}};
             offset += p.size;

@@ -29,6 +29,7 @@ sim_host_state sim_initial_state(const sim_topology &topology)
     state.topology = topology;
     for (const auto &ad : topology.adapters) {
         state.adapter_names.push_back(ad.name);
+        state.optrom_enabled.push_back(1);
         for (const auto &fn : ad.functions) {
             sim_function_state &st = state.functions[fn.pci];
             // A function that has been up since the driver loaded: one boot,
@@ -81,6 +82,10 @@ const char *fault_kind_name(sim_fault_kind kind)
         return "errno";
     case sim_fault_kind::never_state:
         return "never_state";
+    case sim_fault_kind::flash_half:
+        return "flash_half";
+    case sim_fault_kind::flash_corrupt:
+        return "flash_corrupt";
     case sim_fault_kind::result:
         return "result";
     }
@@ -95,6 +100,10 @@ sim_fault_kind fault_kind_from(const std::string &name)
         return sim_fault_kind::never_state;
     if (name == "status")
         return sim_fault_kind::status;
+    if (name == "flash_half")
+        return sim_fault_kind::flash_half;
+    if (name == "flash_corrupt")
+        return sim_fault_kind::flash_corrupt;
     if (name == "result")
         return sim_fault_kind::result;
     throw std::runtime_error("unknown fault kind " + name);
@@ -229,6 +238,7 @@ json state_to_json(const sim_host_state &state)
 {
     json doc = {{"format", 1}, {"topology", sim_topology_to_json(state.topology)}};
     doc["adapter_names"] = state.adapter_names;
+    doc["optrom_enabled"] = state.optrom_enabled;
     json &functions = doc["functions"] = json::object();
     for (const auto &[pci, st] : state.functions)
         functions[pci] = {{"state", st.ioc_state},       {"name", st.name},
@@ -257,6 +267,8 @@ sim_host_state state_from_json(const json &doc)
     if (doc.at("format") != 1 || !sim_topology_from_json(doc.at("topology"), &state.topology, &error))
         throw std::runtime_error(error);
     state.adapter_names = doc.at("adapter_names").get<std::vector<std::string>>();
+    // A host made before the option ROM switch was kept has it on.
+    state.optrom_enabled = doc.value("optrom_enabled", std::vector<uint8_t>(state.adapter_names.size(), 1));
     for (const auto &item : doc.at("functions").items()) {
         const json &obj = item.value();
         sim_function_state &st = state.functions[item.key()];
@@ -278,7 +290,8 @@ sim_host_state state_from_json(const json &doc)
         state.faults.push_back({obj.at("pci"), fault_kind_from(obj.at("kind")),
                                 static_cast<uint32_t>(std::stoul(obj.at("cmd").get<std::string>(), nullptr, 16)),
                                 obj.at("value"), obj.at("remaining"), obj.value("after", 0)});
-    if (state.adapter_names.size() != state.topology.adapters.size())
+    if (state.adapter_names.size() != state.topology.adapters.size() ||
+        state.optrom_enabled.size() != state.adapter_names.size())
         throw std::runtime_error("adapter names do not match the adapters");
     for (const auto &ad : state.topology.adapters)
         for (const auto &fn : ad.functions)

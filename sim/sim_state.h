@@ -90,13 +90,15 @@ struct sim_port_state {
     std::vector<uint8_t> boot; // the boot configuration record (xel_boot_cfg_t)
 };
 
-enum class sim_fault_kind { status, transport_errno, never_state, result };
+enum class sim_fault_kind { status, transport_errno, never_state, result, flash_half, flash_corrupt };
 
 // An injected fault on one PCI function: a request with the code answers
 // the status, or fails with the errno; or enable and disable answer 0
 // while the IOC stays enabling (12) or disabling (9), or the port enabling
 // (3) or disabling (7); or a diagnostic test runs and its result record
-// reports the status as what it found.
+// reports the status as what it found; or a flash write keeps only the
+// first half of its data and answers the status, or a flash read answers
+// other bytes.
 struct sim_fault {
     std::string pci;
     sim_fault_kind kind = sim_fault_kind::status;
@@ -109,6 +111,7 @@ struct sim_fault {
 struct sim_host_state {
     sim_topology topology;
     std::vector<std::string> adapter_names;             // by topology index
+    std::vector<uint8_t> optrom_enabled;                // by topology index: the option ROM switch
     std::map<std::string, sim_function_state> functions; // by PCI address
     std::map<std::string, sim_port_state> ports;         // by sim_port_key
     std::vector<sim_fault> faults;

@@ -475,12 +475,13 @@ bool sim_topology_from_json(const json &doc, sim_topology *topology, std::string
 {
     reader r{error};
     sim_topology topo;
-    if (!r.only_keys(doc, "topology", {"drivers", "traffic", "counter_base", "driver_version", "adapters"}) ||
+    if (!r.only_keys(doc, "topology", {"drivers", "traffic", "counter_base", "driver_version", "flash_latency_ms", "adapters"}) ||
         !read_drivers(r, doc, &topo))
         return false;
     topo.traffic = r.flag(doc, "traffic", "topology", false);
     topo.counter_base = r.number64(doc, "counter_base", "topology", 0, uint64_t{1} << 62);
     topo.driver_version = r.number(doc, "driver_version", "topology", XEL_DRV_VERSION, 0xffffffff);
+    topo.flash_latency_ms = r.number(doc, "flash_latency_ms", "topology", 0, 10000);
     if (doc.contains("adapters") && !doc["adapters"].is_array())
         return r.fail("adapters", "expected a list of adapters");
     int eth_count = 0;
@@ -607,7 +608,8 @@ json sim_topology_to_json(const sim_topology &topology)
     json doc = {{"drivers", drivers},
                 {"traffic", topology.traffic},
                 {"counter_base", topology.counter_base},
-                {"driver_version", topology.driver_version}};
+                {"driver_version", topology.driver_version},
+                {"flash_latency_ms", topology.flash_latency_ms}};
     doc["adapters"] = json::array();
     for (const auto &ad : topology.adapters)
         doc["adapters"].push_back(adapter_to_json(ad));

@@ -75,6 +75,7 @@ struct sim_topology {
     bool traffic = false;           // counters move with every statistics read
     uint32_t driver_version = 4134; // answered by the version compare
     uint64_t counter_base = 0;      // added to the port counters traffic moves, as the host starts
+    uint32_t flash_latency_ms = 0;  // each 64 KiB a flash write carries takes this long
     std::vector<sim_adapter> adapters;
 };
 

@@ -45,6 +45,10 @@ const char usage_text[] =
     "                               a diagnostic test runs and its result record reports status N\n"
     "  fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]\n"
     "                               enable and disable answer 0 but the IOC (or port) never gets there\n"
+    "  fault add --fn PCI --flash-half [--status N] [--times N | --once]\n"
+    "                               a flash write keeps the first half of its data and answers N (1)\n"
+    "  fault add --fn PCI --flash-corrupt [--times N | --once]\n"
+    "                               a flash read answers other bytes than the flash holds\n"
     "  fault add ... --after N      let the first N requests the fault meets pass untouched\n"
     "  fault list                   the faults still pending\n"
     "  fault clear                  remove every fault\n"
@@ -205,6 +209,8 @@ bool parse_code(const std::string &text, uint32_t *cmd)
 struct fault_options {
     std::string pci, cmd, status, err, result;
     bool never_state = false;
+    bool flash_half = false;    // a flash write keeps half its data (and answers --status, else 1)
+    bool flash_corrupt = false; // a flash read answers other bytes
     int times = -1;
     int after = 0;
 };
@@ -218,6 +224,10 @@ std::string read_fault_options(const args_t &args, fault_options *o)
         unsigned long count;
         if (opt == "--never-state") {
             o->never_state = true;
+        } else if (opt == "--flash-half") {
+            o->flash_half = true;
+        } else if (opt == "--flash-corrupt") {
+            o->flash_corrupt = true;
         } else if (opt == "--once") {
             o->times = 1;
         } else if (!has_value) {
@@ -244,11 +254,17 @@ std::string read_fault_options(const args_t &args, fault_options *o)
             return "unknown option: " + opt;
         }
     }
-    int effects = !o->status.empty() + !o->err.empty() + !o->result.empty() + o->never_state;
+    int effects = (!o->status.empty() && !o->flash_half) + !o->err.empty() + !o->result.empty() + o->never_state +
+                  o->flash_half + o->flash_corrupt;
     if (o->pci.empty() || effects != 1)
-        return "fault add wants --fn and one of --status, --errno, --result, --never-state";
-    if (!o->never_state && o->cmd.empty())
+        return "fault add wants --fn and one of --status, --errno, --result, --never-state, --flash-half, "
+               "--flash-corrupt";
+    if (o->flash_half || o->flash_corrupt) {
+        if (!o->cmd.empty())
+            return "--flash-half and --flash-corrupt take no --cmd";
+    } else if (!o->never_state && o->cmd.empty()) {
         return "--status, --errno and --result want --cmd";
+    }
     return "";
 }
 
@@ -261,7 +277,15 @@ std::string make_fault(const fault_options &o, sim_fault *fault)
     if (!o.cmd.empty() && !parse_code(o.cmd, &fault->cmd))
         return "not a command code: " + o.cmd;
     unsigned long status;
-    if (o.never_state) {
+    if (o.flash_half || o.flash_corrupt) {
+        fault->kind = o.flash_half ? sim_fault_kind::flash_half : sim_fault_kind::flash_corrupt;
+        fault->cmd = o.flash_half ? XEL_CMD_FLASH_UPDATE_PART : XEL_CMD_FLASH_READ_PART;
+        fault->value = XEL_STATUS_FAILED;
+        if (!o.status.empty() && !parse_number(o.status, 0, 255, &status))
+            return "--status wants a status from 0 to 255";
+        if (!o.status.empty())
+            fault->value = static_cast<int>(status);
+    } else if (o.never_state) {
         fault->kind = sim_fault_kind::never_state;
         if (fault->cmd && !sim_never_state_code(fault->cmd))
             return "--never-state applies to the IOC and port enable and disable codes only";

@@ -72,3 +72,16 @@ int ixo_diag_pciloopback(char **argv, int argc, ixo_id_t *id);
 int ixo_diag_queuetest(char **argv, int argc, ixo_id_t *id);
 int ixo_diag_sfpshow(char **argv, int argc, ixo_id_t *id);
 int ixo_diag_showtemp(char **argv, int argc, ixo_id_t *id);
+
+// Flash class (ixoflash.cpp).
+int ixo_flash_disable_optrom_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_flash_dumpasicblk_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_flash_enable_optrom_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_flash_erase_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_flash_query_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_flash_read_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_flash_update_hdlr(char **argv, int argc, ixo_id_t *id);
+
+// Boot class (ixoboot.cpp).
+int ixo_boot_update(char **argv, int argc, ixo_id_t *id);
+int ixo_boot_zone(char **argv, int argc, ixo_id_t *id);

@@ -40,8 +40,8 @@ const ixo_cmd_desc_t ixo_bios_cmd_desc[] = {
 static_assert(std::size(ixo_bios_cmd_desc) == 3);
 
 const ixo_cmd_desc_t ixo_boot_cmd_desc[] = {
-    {"--blunZone", 8, 8, ID_NONE, PATH_ANY, nullptr}, // ixo_boot_zone
-    {"--update", 2, 4, ID_NONE, PATH_ANY, nullptr}, // ixo_boot_update
+    {"--blunZone", 8, 8, ID_NONE, PATH_ANY, ixo_boot_zone},
+    {"--update", 2, 4, ID_NONE, PATH_ANY, ixo_boot_update},
 };
 static_assert(std::size(ixo_boot_cmd_desc) == 2);
 
@@ -151,13 +151,13 @@ const ixo_cmd_desc_t ixo_fcpim_cmd_desc[] = {
 static_assert(std::size(ixo_fcpim_cmd_desc) == 17);
 
 const ixo_cmd_desc_t ixo_flash_cmd_desc[] = {
-    {"--doptrom", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_flash_disable_optrom_hdlr
-    {"--dumpasicblk", 2, 2, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_flash_dumpasicblk_hdlr
-    {"--eoptrom", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_flash_enable_optrom_hdlr
-    {"--erase", 2, 8, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_flash_erase_hdlr
-    {"--query", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_flash_query_hdlr
-    {"--read", 3, 15, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_flash_read_hdlr
-    {"--update", 3, 13, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_flash_update_hdlr
+    {"--doptrom", 1, 1, ADAPTER_ID, PATH_ANY, ixo_flash_disable_optrom_hdlr},
+    {"--dumpasicblk", 2, 2, ADAPTER_ID, PATH_ANY, ixo_flash_dumpasicblk_hdlr},
+    {"--eoptrom", 1, 1, ADAPTER_ID, PATH_ANY, ixo_flash_enable_optrom_hdlr},
+    {"--erase", 2, 8, ADAPTER_ID, PATH_ANY, ixo_flash_erase_hdlr},
+    {"--query", 1, 1, ADAPTER_ID, PATH_ANY, ixo_flash_query_hdlr},
+    {"--read", 3, 15, ADAPTER_ID, PATH_ANY, ixo_flash_read_hdlr},
+    {"--update", 3, 13, ADAPTER_ID, PATH_ANY, ixo_flash_update_hdlr},
 };
 static_assert(std::size(ixo_flash_cmd_desc) == 7);
 

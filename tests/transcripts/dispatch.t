@@ -90,9 +90,8 @@ $ ixo-sim flash --query 1
 [172]
 # Commands that parse their own arguments get no target resolution.
 $ ixo-sim boot --update 1 file
-! ERROR: "--update" Command not supported
-!
-[162]
+! ERROR: No Tessary adapter Found
+[172]
 $ ixo-sim fcpim --ioperf 1/0
 ! ERROR: "--ioperf" Command not supported
 !

@@ -55,7 +55,7 @@ $ xelsim fault add --fn 0000:05:00.0 --status 5
 ! (see 'xelsim help')
 [2]
 $ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0084303 --status 5 --errno EIO
-! xelsim: fault add wants --fn and one of --status, --errno, --result, --never-state
+! xelsim: fault add wants --fn and one of --status, --errno, --result, --never-state, --flash-half, --flash-corrupt
 ! (see 'xelsim help')
 [2]
 $ xelsim fault add --fn 0000:05:00.0 --never-state --cmd 0xC2104307
@@ -104,6 +104,10 @@ $ xelsim
 !                                a diagnostic test runs and its result record reports status N
 !   fault add --fn PCI --never-state [--cmd CODE] [--times N | --once]
 !                                enable and disable answer 0 but the IOC (or port) never gets there
+!   fault add --fn PCI --flash-half [--status N] [--times N | --once]
+!                                a flash write keeps the first half of its data and answers N (1)
+!   fault add --fn PCI --flash-corrupt [--times N | --once]
+!                                a flash read answers other bytes than the flash holds
 !   fault add ... --after N      let the first N requests the fault meets pass untouched
 !   fault list                   the faults still pending
 !   fault clear                  remove every fault

@@ -16,11 +16,13 @@
 
 namespace {
 
-uint32_t xell_flash_part_offset(const xel_flash_attr_t &attr, uint32_t type)
+// Where the partition of the record's type and instance starts; 0 when
+// the table lacks it (no partition starts there).
+uint32_t xell_flash_part_offset(const xel_flash_attr_t &attr, uint32_t type, uint32_t instance)
 {
     uint32_t count = attr.npart < 32 ? attr.npart : 32;
     for (uint32_t i = 0; i < count; i++)
-        if (attr.part[i].part_type == type)
+        if (attr.part[i].part_type == type && attr.part[i].part_instance == instance)
             return attr.part[i].part_off;
     return 0;
 }
@@ -105,10 +107,15 @@ xel_status_t xell_ethtool_flash(xell_t *ioc, uint32_t cmd, void *args)
     if (status != XEL_STATUS_OK)
         return status;
     record->status = XEL_STATUS_FAILED;
+    uint32_t offset = xell_flash_part_offset(attr, record->type, record->instance);
+    if (offset == 0) {
+        record->status = XEL_STATUS_EINVAL; // the driver refuses a partition its flash lacks
+        return XEL_STATUS_OK;
+    }
     if (cmd == XEL_CMD_FLASH_UPDATE_PART && record->type == XEL_FLASH_PART_FWIMG)
         status = xell_ethtool_flash_image(ioc, record);
     else
-        status = xell_ethtool_eeprom(ioc, cmd, record, xell_flash_part_offset(attr, record->type));
+        status = xell_ethtool_eeprom(ioc, cmd, record, offset);
     if (status != XEL_STATUS_OK)
         return status;
     record->status = XEL_STATUS_OK;

@@ -1,0 +1,21 @@
+# A NIC's partitions are written and read through ethtool on its
+# interface, each instance at its own place in the flash.
+$ printf '%s\n' '{"adapters": [{"functions": [' '  {"pci": "0000:08:00.0", "type": "eth", "port": 0},' '  {"pci": "0000:08:00.1", "type": "eth", "port": 1}]}]}' > nic.json
+$ xelsim create nic.json
+| Created the emulated host from file nic.json: 2 PCI functions
+$ printf 'port zero' > c0.bin && printf 'port one' > c1.bin
+$ ixo-sim flash --update 1 -t c0.bin && ixo-sim flash --update 1 -t c1.bin -i 1
+| "cfg" updated successfully
+| "cfg" updated successfully
+$ ixo-sim flash --read 1 -t r0.bin -d 9 && ixo-sim flash --read 1 -t r1.bin -i 1 -d 8 && cmp c0.bin r0.bin && cmp c1.bin r1.bin
+| "cfg" read successfully to "r0.bin"
+| "cfg" read successfully to "r1.bin"
+$ head -c 70000 /dev/urandom > fw.bin && ixo-sim flash --update 1 -f fw.bin
+| "fw" updated successfully
+$ ixo-sim flash --read 1 -f back.bin -d 70000 && cmp fw.bin back.bin
+| "fw" read successfully to "back.bin"
+$ ixo-sim flash --update 1 -f fw.bin -i 1
+! Error: Invalid params Check input parameters 
+!
+! ERROR: Invalid params Check input parameters 
+[2]
