@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Writes an option ROM as the PCI Firmware Specification (3.0, section
-5.1) and the Plug and Play BIOS Specification (1.0A, the expansion header)
+"""Writes an option ROM as the public PCI firmware standard (3.0, section
+5.1) and the Plug and Play BIOS standard (1.0A, the expansion header)
 lay it out: a chain of images, each starting 55 AA, pointing at its PCI
 data structure ("PCIR") at 0x18 and its PnP header ("$PnP") at 0x1A, with
 a last byte that makes the image sum to 0. Byte 0x16 points at the

@@ -1,6 +1,6 @@
 // The boot image package reader over archives, boot.txt texts, option ROM
 // chains and VPD images built here from their public layouts (POSIX
-// ustar; the PCI Firmware and PnP BIOS specifications; PCI VPD), with the
+// ustar; the PCI firmware and PnP BIOS standards; PCI VPD), with the
 // faults a damaged or hostile package may carry.
 #include "xell_boot.h"
 #include "xell_md5.h"
