@@ -283,7 +283,7 @@ xel_status_t ixo_flash_erase_all(xell_t *ioc)
     xel_status_t status = xell_flash_get_attr(ioc, &attr);
     if (status != XEL_STATUS_OK)
         return status;
-    uint32_t count = std::min<uint32_t>(attr.npart, std::size(attr.part));
+    uint32_t count = xell_flash_part_count(attr);
     const xel_flash_part_attr_t *asic = nullptr;
     std::vector<const xel_flash_part_attr_t *> order;
     for (uint32_t i = 0; i < count; i++) {
@@ -414,7 +414,7 @@ int ixo_flash_query_hdlr(char **, int, ixo_id_t *id)
     xel_status_t status = xell_flash_get_attr(ioc, &attr);
     if (status != XEL_STATUS_OK)
         return status;
-    uint32_t count = std::min<uint32_t>(attr.npart, std::size(attr.part));
+    uint32_t count = xell_flash_part_count(attr);
     std::printf("Flash status: %s\n", xell_flash_status_to_string(static_cast<int32_t>(attr.status)));
     std::printf("Total number of partitions are: %d\n", static_cast<int>(attr.npart));
     std::fputs("Part attributes:\n"

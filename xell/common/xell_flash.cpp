@@ -64,9 +64,14 @@ xel_status_t xell_file_read(const char *path, std::vector<uint8_t> *buf)
     return n == 0 ? XEL_STATUS_OK : XEL_STATUS_FAILED;
 }
 
+uint32_t xell_flash_part_count(const xel_flash_attr_t &attr)
+{
+    return std::min<uint32_t>(attr.npart, std::size(attr.part));
+}
+
 const xel_flash_part_attr_t *xell_flash_find_part(const xel_flash_attr_t &attr, uint32_t type)
 {
-    uint32_t count = std::min<uint32_t>(attr.npart, std::size(attr.part));
+    uint32_t count = xell_flash_part_count(attr);
     for (uint32_t i = 0; i < count; i++)
         if (attr.part[i].part_type == type)
             return &attr.part[i];
@@ -154,7 +159,7 @@ xel_status_t xell_flash_clr_cfg(xell_t *ioc)
     xel_status_t status = xell_flash_get_attr(ioc, &attr);
     if (status != XEL_STATUS_OK)
         return status;
-    uint32_t count = std::min<uint32_t>(attr.npart, std::size(attr.part));
+    uint32_t count = xell_flash_part_count(attr);
     for (uint32_t i = 0; i < count; i++) {
         uint32_t type = attr.part[i].part_type;
         if (type != XEL_FLASH_PART_FWCFG && type != XEL_FLASH_PART_DRV && type != XEL_FLASH_PART_BOOT &&
