@@ -36,6 +36,9 @@ const ParseCase parse_cases[] = {
     {"every adapter line takes a record of its own",
      "adapter-SN1-name = \"a\";\nadapter-SN1-trunk = \"TRUE\";\nadapter-SN2-power = \"x\";\npower = 1;\n",
      {"adapter-SN1-name = \"a\";", "adapter-SN1-trunk = \"TRUE\";", "adapter-SN2-power = \"x\";", "power = 1;"}},
+    {"an adapter key ends at the equals sign", "adapter-SN1 = \"a\"-name = \"b\";\nadapter-SN2-name = \"c-name = d\";\n",
+     {"adapter-SN2-name = \"c-name = d\";", "adapter-SN1 = \"a\"-name = \"b\";"}},
+    {"an adapter key that names no setting is carried", "adapter-SN1-colour = 1;\n", {"adapter-SN1-colour = 1;"}},
     // Lines are read whole, whatever their length; CR LF ends a line too.
     {"a long comment stays one comment", "#" + std::string(600, 'x') + "xel0-port-speed = 8;\n", {}},
     {"a long tunable line is carried whole", "num-ios = " + std::string(600, '1') + "\n",

@@ -140,31 +140,37 @@ xel_status_t set_ad_data(int type, xell_ad_config_t &rec, std::string_view value
     return XEL_STATUS_OK;
 }
 
-// False when the line's name is one the record cannot hold.
+// False when the line is to be carried: its name is one the record cannot
+// hold, or its key names no adapter setting. The key ends at the first
+// "=", so a dash in the value never moves the serial number or the key.
 bool parse_adapter_line(std::string_view line, std::string_view value)
 {
+    size_t eq = line.find('=');
     size_t dash1 = line.find('-');
     size_t dash2 = line.find('-', dash1 + 1);
+    if (dash2 > eq)
+        dash2 = std::string_view::npos;
     std::string_view key;
-    if (dash2 != std::string_view::npos) {
-        size_t eq = line.find('=', dash2 + 1);
+    if (dash2 != std::string_view::npos)
         key = xell_config_filter_space(line.substr(dash2 + 1, eq - (dash2 + 1)));
-    }
+    bool name = contains(key, "name");
+    bool trunk = contains(key, "trunk");
     // A power line is carried over; one whose key also holds "name" or
     // "trunk" is written back through its record and would come back twice.
-    if (contains(key, "power") && !contains(key, "name") && !contains(key, "trunk"))
+    bool power = contains(key, "power") && !name && !trunk;
+    if (power)
         carry_line(xell_cfg().kept_lines, line);
     if (ad_line_count >= XELL_CONFIG_MAX_RECORDS)
         return true;
-    std::string serial(xell_config_filter_space(line.substr(dash1 + 1, dash2 - (dash1 + 1))).substr(0, 11));
+    std::string serial(xell_config_filter_space(line.substr(dash1 + 1, std::min(dash2, eq) - (dash1 + 1))).substr(0, 11));
     int idx = ad_line_count;
     if (xell_config_set_data(XELL_CFG_AD_ID, idx, serial.c_str()) != XEL_STATUS_OK)
         return false;
     std::string v(value);
-    bool taken = true;
-    if (contains(key, "name"))
+    bool taken = name || trunk || power;
+    if (name)
         taken = xell_config_set_data(XELL_CFG_AD_NAME, idx, v.c_str()) == XEL_STATUS_OK;
-    if (contains(key, "trunk"))
+    if (trunk)
         xell_config_set_data(XELL_CFG_AD_TRUNK, idx, v.c_str());
     ad_line_count++;
     return taken;
