@@ -1,5 +1,7 @@
 // The manufacturing block's service command: every word is checked
 // before anything is written.
+#include "ixomfg.h"
+
 #include "ixo_commands.h"
 #include "ixo_errors.h"
 #include "ixo_usage.h"
@@ -68,20 +70,6 @@ uint32_t ixo_mfg_init_cap(const char *list)
     return cm;
 }
 
-struct ixo_mfg_args {
-    const char *serial;
-    const char *partnum;
-    const char *card_name;
-    uint32_t card_type;
-    uint8_t nports;
-    const char *mode;
-    wwn_t pwwn;
-    bool has_mac = false;
-    mac_t mac{};
-    uint32_t cm = 0;
-    const char *asic_file = nullptr;
-};
-
 // The option words from first on: --cap LIST and --ablk FILE, once each.
 int ixo_mfg_options(char **argv, int argc, int first, ixo_mfg_args *a)
 {
@@ -104,6 +92,8 @@ int ixo_mfg_options(char **argv, int argc, int first, ixo_mfg_args *a)
     }
     return 0;
 }
+
+} // namespace
 
 int ixo_mfg_parse(char **argv, int argc, ixo_mfg_args *a)
 {
@@ -142,8 +132,6 @@ int ixo_mfg_parse(char **argv, int argc, ixo_mfg_args *a)
         return E_CLI_INCORRECT_MAC_OPTION;
     return ixo_mfg_options(argv, argc, first, a);
 }
-
-} // namespace
 
 int ixo_mfg_update(char **argv, int argc, ixo_id_t *id)
 {
