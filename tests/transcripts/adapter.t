@@ -218,6 +218,16 @@ $ ixo-sim adapter --autostart 2 off
 [9]
 $ ixo-sim flash --read 2 -s asic.bin > /dev/null && od -An -tx1 -j24 -N8 asic.bin
 |  ff ff ff ff ff ff ff ff
+# An erased ASIC partition, and one too short to hold byte 28, stay as they are.
+$ echo yes | ixo-sim flash --erase 2 -s > /dev/null && ixo-sim adapter --autostart 2 on
+! ERROR: Flash is empty 
+[161]
+$ head -c 20 /dev/zero > short.bin && ixo-sim flash --update 2 -s short.bin > /dev/null && ixo-sim adapter --autostart 2 on
+! ERROR: Flash is bad 
+[9]
+$ ixo-sim flash --read 2 -s asic.bin > /dev/null && od -An -tx1 asic.bin | head -2
+|  00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00
+|  00 00 00 00 ff ff ff ff ff ff ff ff ff ff ff ff
 
 # Several adapters: an OEM image with split and FRU vendor keywords, a
 # prototype on fewer lanes with an unprogrammed serial number, an IBM
