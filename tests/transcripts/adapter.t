@@ -374,6 +374,38 @@ $ ixo-sim adapter --list
 $ ixo-sim adapter --autostart 4 on
 | Successfully enabled the adapter auto start capability
 
+# The HP and DELL overlays, and a vendor byte of a PCI VPD image that the
+# parser does not support: its identifier string is shown, its keywords not.
+$ cat > oem.json
+< {"adapters": [
+<  {"vpd_vendor": 2, "functions": [{"pci": "0000:05:00.0", "type": "fc", "port": 0}]},
+<  {"vpd_vendor": 3, "functions": [{"pci": "0000:06:00.0", "type": "fc", "port": 0}]},
+<  {"vpd_vendor": 9, "functions": [{"pci": "0000:07:00.0", "type": "fc", "port": 0}]}
+< ]}
+$ xelsim create oem.json > /dev/null
+$ ixo-sim adapter --query 1 | grep 'OEM info' && ixo-sim adapter --query 1 | sed -n '/^OEM Details/,$p'
+| 	OEM info:          HP - PN:PXF1602-01, SN:TSF00000001
+| OEM Details:
+| 	OEM                HP
+| 	Product Desc:      Tessary XF1602 16Gbps FC HBA
+| 	part num:          PXF1602-01
+| 	EDC:               A
+| 	misc:              
+| 	MDC:               2014
+| 	serial num:        TSF00000001
+$ ixo-sim adapter --query 2 | grep 'OEM info' && ixo-sim adapter --query 2 | sed -n '/^OEM Details/,$p'
+| 	OEM info:          DELL - PN:PXF1602-01, SN:TSF00000002
+| OEM Details:
+| 	OEM:               DELL
+| 	Product ID:        Tessary XF1602 16Gbps FC HBA
+| 	part num:          PXF1602-01
+| 	EDC:               A
+| 	serial num:        TSF00000002
+$ ixo-sim adapter --query 3 | grep 'OEM info' && ixo-sim adapter --query 3 | tail -2
+| 	OEM info:          Tessary XF1602 16Gbps FC HBA
+| 	fw version:        4.2.0.7
+|
+
 # No adapters at all.
 $ xelsim create empty
 | Created the emulated host from preset empty: 0 PCI functions
