@@ -253,6 +253,14 @@ const sim_command commands[] = {
     {XEL_CMD_PORT_DISABLE_TRUNK, 0, true, sim_port_disable_trunk},
     {XEL_CMD_PORT_GET_TRUNK_ATTR, 0, true, sim_port_get_trunk_attr},
     {XEL_CMD_FAA_QUERY, 0, true, sim_faa_query},
+    // The product data: sim_vpd.cpp.
+    {XEL_CMD_FRUVPD_GET_MAX_SIZE, 0, true, sim_fruvpd_get_max_size},
+    {XEL_CMD_FRUVPD_READ, 0, true, sim_fruvpd_read},
+    {XEL_CMD_FRUVPD_WRITE, 0, true, sim_fruvpd_write},
+    {XEL_CMD_TFRU_READ, 0, true, sim_tfru_read},
+    {XEL_CMD_TFRU_WRITE, 0, true, sim_tfru_write},
+    {XEL_CMD_MFG_UPDATE, 0, true, sim_mfg_update},
+    {XEL_CMD_ADAPTER_CFG_MODE, 0, true, sim_adapter_cfg_mode},
 };
 
 } // namespace

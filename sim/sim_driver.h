@@ -125,6 +125,14 @@ int32_t sim_flash_update_part(sim_call &call);
 int32_t sim_flash_enable_optrom(sim_call &call);
 int32_t sim_flash_disable_optrom(sim_call &call);
 int32_t sim_boot_get_cfg_version(sim_call &call);
+// The product data (sim_vpd.cpp).
+int32_t sim_fruvpd_get_max_size(sim_call &call);
+int32_t sim_fruvpd_read(sim_call &call);
+int32_t sim_fruvpd_write(sim_call &call);
+int32_t sim_tfru_read(sim_call &call);
+int32_t sim_tfru_write(sim_call &call);
+int32_t sim_mfg_update(sim_call &call);
+int32_t sim_adapter_cfg_mode(sim_call &call);
 
 // The personality a port of the function's adapter starts with next.
 uint32_t sim_port_mode_cfg(const sim_call &call);

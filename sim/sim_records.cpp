@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -22,30 +23,71 @@ void put_bytes(uint8_t *at, const std::string &text)
     std::memcpy(at, text.data(), text.size());
 }
 
-// A PCI VPD image: the product name, then the read-only keywords.
+// A PCI VPD image as the PCI standard lays it out: the identifier string
+// (the product name in a 128-byte field), the VPD-R area with "V0" first
+// (its first byte 0 on the maker's own cards), the keywords, and "RV",
+// whose first byte makes every byte up to it sum to 0; then the end tag.
 size_t build_pci_vpd(const sim_adapter &ad, uint8_t *data)
 {
     std::string product = ad.model_descr.substr(0, 128);
     data[0] = 0x82;
-    data[1] = static_cast<uint8_t>(product.size());
-    data[2] = static_cast<uint8_t>(product.size() >> 8);
+    data[1] = 128;
+    data[2] = 0;
     put_bytes(data + 3, product);
     data[131] = 0x90;
     put_bytes(data + 134, "V0");
     data[136] = 16;
-    put_bytes(data + 137, ad.fw_ver.substr(0, 16));
+    if (ad.vpd_vendor != 0x08)
+        put_bytes(data + 137, "OEM");
     size_t at = 153;
-    const std::pair<const char *, std::string> keywords[] = {
-        {"PN", "P" + ad.model + "-01"}, {"EC", "A"}, {"SN", ad.serial}, {"MN", "7A3C"}};
+    std::vector<std::pair<std::string, std::string>> keywords = {
+        {"PN", ad.vpd_part_number}, {"EC", "A"}, {"SN", ad.serial}, {"MN", "7A3C"}};
+    if (!ad.vpd_fru.empty())
+        keywords.emplace_back("V1", "FRU " + ad.vpd_fru);
+    keywords.insert(keywords.end(), ad.vpd_keywords.begin(), ad.vpd_keywords.end());
     for (const auto &[keyword, value] : keywords) {
         put_bytes(data + at, keyword);
         data[at + 2] = static_cast<uint8_t>(value.size());
         put_bytes(data + at + 3, value);
         at += 3 + value.size();
     }
-    data[132] = static_cast<uint8_t>(at - 153);
-    data[133] = static_cast<uint8_t>((at - 153) >> 8);
-    return at;
+    put_bytes(data + at, "RV");
+    data[at + 2] = 1;
+    size_t rv = at + 3;
+    at = rv + 1;
+    data[132] = static_cast<uint8_t>(at - 134);
+    data[133] = static_cast<uint8_t>((at - 134) >> 8);
+    uint8_t sum = 0;
+    for (size_t i = 0; i < rv; i++)
+        sum = static_cast<uint8_t>(sum + data[i]);
+    data[rv] = static_cast<uint8_t>(-sum);
+    data[at] = 0x78;
+    return at + 1;
+}
+
+// An OEM overlay: fixed character fields at the offsets the OEM's record
+// gives (IBM 1, HP 2, DELL 3).
+void build_oem_vpd(const sim_adapter &ad, uint8_t *data)
+{
+    auto field = [&](size_t offset, size_t width, const std::string &text) {
+        std::memcpy(data + offset, text.data(), std::min(text.size(), width));
+    };
+    switch (ad.vpd_vendor) {
+    case 1:
+        field(0, 80, ad.model_descr), field(80, 16, ad.vpd_part_number), field(96, 16, "A");
+        field(112, 16, ad.vpd_fru), field(128, 24, ad.serial);
+        break;
+    case 2:
+        field(0, 64, ad.model_descr), field(64, 16, ad.vpd_part_number), field(80, 16, "A");
+        field(96, 16, ad.serial), field(112, 16, ""), field(128, 8, "2014");
+        break;
+    case 3:
+        field(0, 64, ad.model_descr), field(64, 16, ad.vpd_part_number), field(80, 16, "A");
+        field(96, 32, ad.serial);
+        break;
+    default:
+        break;
+    }
 }
 
 void fill_vpd(const sim_adapter &ad, xel_mfg_vpd_s *vpd)
@@ -56,18 +98,32 @@ void fill_vpd(const sim_adapter &ad, xel_mfg_vpd_s *vpd)
     vpd->version = 1;
     std::memcpy(vpd->vpd_sig, "VPD", 3);
     vpd->vendor = static_cast<uint8_t>(ad.vpd_vendor);
-    size_t used = ad.vpd_vendor >= 8 ? build_pci_vpd(ad, vpd->data) : 0;
-    vpd->len = static_cast<uint8_t>(std::min<size_t>(std::max<size_t>(used, 1), 255));
+    size_t used = 1;
+    if (ad.vpd_vendor >= 8)
+        used = build_pci_vpd(ad, vpd->data);
+    else if (ad.vpd_vendor <= 3)
+        build_oem_vpd(ad, vpd->data), used = 152;
+    vpd->len = static_cast<uint8_t>(std::min<size_t>(used, 255));
     uint8_t sum = 0;
     for (uint8_t byte : vpd->data)
         sum = static_cast<uint8_t>(sum + byte);
     vpd->chksum = static_cast<uint8_t>(-sum);
 }
 
+// The serial number the adapter reports: an unprogrammed field starts
+// with erased flash.
+std::string reported_serial(const sim_adapter &ad)
+{
+    std::string serial = ad.serial;
+    if (ad.serial_unprogrammed && !serial.empty())
+        serial[0] = static_cast<char>(0xff);
+    return serial;
+}
+
 void fill_adapter_attr(const sim_call &call, xel_adapter_attr_s *a)
 {
     const sim_adapter &ad = call.adapter();
-    put_text(a->serial_num, ad.serial);
+    put_text(a->serial_num, reported_serial(ad));
     a->card_type = ad.card_type;
     put_text(a->model, ad.model);
     put_text(a->model_descr, ad.model_descr);
@@ -81,9 +137,10 @@ void fill_adapter_attr(const sim_call &call, xel_adapter_attr_s *a)
     a->mac = call.fn().mac;
     a->nports = static_cast<uint8_t>(ad.nports);
     a->max_speed = static_cast<uint8_t>(ad.max_speed);
-    a->pcie_gen = 2;
-    a->pcie_lanes_orig = 8;
-    a->pcie_lanes = 8;
+    a->prototype = ad.prototype;
+    a->pcie_gen = static_cast<uint8_t>(ad.pcie_gen);
+    a->pcie_lanes_orig = static_cast<uint8_t>(ad.pcie_lanes_orig);
+    a->pcie_lanes = static_cast<uint8_t>(ad.pcie_lanes);
     a->cna_capable = ad.cna_capable;
     a->is_mezz = ad.is_mezz;
     a->trunk_capable = ad.trunk_capable;
@@ -98,7 +155,7 @@ void sim_fill_ioc_info(const sim_call &call, xel_ioctl_ioc_info_t *info)
 {
     const sim_adapter &ad = call.adapter();
     const sim_function &fn = call.fn();
-    put_text(info->serialnum, ad.serial);
+    put_text(info->serialnum, reported_serial(ad));
     put_text(info->hwpath, fn.pci);
     put_text(info->adapter_hwpath, ad.hwpath());
     put_text(info->guid, ad.serial + ":" + fn.pci);

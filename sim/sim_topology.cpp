@@ -352,10 +352,48 @@ const adapter_defaults &defaults_for(const std::vector<sim_function> &functions)
     return fcoe ? cna : fc ? hba : nic;
 }
 
+// The VPD's keywords, the FRU area and the PCI link. The keywords and the
+// identity must fit the 512-byte VPD image beside the fixed ones.
+void read_product_data(reader &r, const json &obj, const std::string &place, sim_adapter *ad)
+{
+    ad->vpd_part_number = r.text(obj, "vpd_part_number", place, "P" + ad->model + "-01", 16);
+    ad->vpd_fru = r.text(obj, "vpd_fru", place, "", 16);
+    ad->fru_size = r.number(obj, "fru_size", place, 10000, 0x100000);
+    ad->prototype = r.flag(obj, "prototype", place, false);
+    ad->serial_unprogrammed = r.flag(obj, "serial_unprogrammed", place, false);
+    ad->pcie_gen = r.number(obj, "pcie_gen", place, 2, 255);
+    ad->pcie_lanes = r.number(obj, "pcie_lanes", place, 8, 255);
+    ad->pcie_lanes_orig = r.number(obj, "pcie_lanes_orig", place, 8, 255);
+    ad->vpd_keywords.clear();
+    if (!r.ok || !obj.contains("vpd_keywords"))
+        return;
+    const json &kws = obj["vpd_keywords"];
+    if (!kws.is_object()) {
+        r.fail(place + ".vpd_keywords", "expected an object of keyword texts");
+        return;
+    }
+    size_t room = 512 - 153 - 4 * 3 - ad->vpd_part_number.size() - 1 - ad->serial.size() - 4 - 4 - 1;
+    for (const auto &[key, value] : kws.items()) {
+        bool name_ok = key.size() == 2 && std::isupper(static_cast<unsigned char>(key[0])) &&
+                       std::isalnum(static_cast<unsigned char>(key[1])) && key != "RV" && key != "V0";
+        if (!name_ok || !value.is_string() || value.get<std::string>().size() > 255) {
+            r.fail(place + ".vpd_keywords." + key, "a keyword is two upper-case characters (not RV or V0) with a text of at most 255");
+            return;
+        }
+        std::string text = value.get<std::string>();
+        if (text.size() + 3 > room) {
+            r.fail(place + ".vpd_keywords." + key, "the keywords do not fit the 512-byte VPD image");
+            return;
+        }
+        room -= text.size() + 3;
+        ad->vpd_keywords.emplace_back(key, text);
+    }
+}
+
 void read_adapter_fields(reader &r, const json &obj, const std::string &place, size_t index, sim_adapter *ad)
 {
     const adapter_defaults &d = defaults_for(ad->functions);
-    char serial[16];
+    char serial[32];
     std::snprintf(serial, sizeof serial, "TS%c%08zu", d.serial_letter, index + 1);
     uint32_t highest_port = 0;
     for (const auto &fn : ad->functions)
@@ -386,6 +424,7 @@ void read_adapter_fields(reader &r, const json &obj, const std::string &place, s
     ad->port_mode = r.number(obj, "port_mode", place, d.port_mode, 3);
     ad->vpd_vendor = r.number(obj, "vpd_vendor", place, 0x08, 255);
     ad->name = r.text(obj, "name", place, "", 63);
+    read_product_data(r, obj, place, ad);
     ad->temp_junction = static_cast<uint16_t>(r.number(obj, "temp_junction", place, ad->temp_junction, 0x3ff));
     ad->temp_board = static_cast<uint16_t>(r.number(obj, "temp_board", place, ad->temp_board, 0xffff));
     if (r.ok && highest_port >= ad->nports)
@@ -397,7 +436,9 @@ bool read_adapter(reader &r, const json &obj, const std::string &place, size_t i
     if (!r.only_keys(obj, place,
                      {"serial", "model", "model_descr", "card_type", "device_id", "ssid", "ssvid", "chip_rev", "hw_ver",
                       "fw_ver", "optrom_ver", "driver_ver", "nports", "max_speed", "cna_capable", "is_mezz",
-                      "trunk_capable", "trunked", "cap_bm", "port_mode", "vpd_vendor", "name", "temp_junction", "temp_board", "functions"}))
+                      "trunk_capable", "trunked", "cap_bm", "port_mode", "vpd_vendor", "name", "temp_junction", "temp_board", "functions",
+                      "vpd_part_number", "vpd_fru", "vpd_keywords", "fru_size", "prototype", "serial_unprogrammed",
+                      "pcie_gen", "pcie_lanes", "pcie_lanes_orig"}))
         return false;
     if (!obj.contains("functions") || !obj["functions"].is_array() || obj["functions"].empty())
         return r.fail(place + ".functions", "expected a non-empty list of PCI functions");
@@ -589,7 +630,14 @@ json adapter_to_json(const sim_adapter &ad)
                 {"cap_bm", ad.cap_bm},
                 {"port_mode", ad.port_mode},    {"vpd_vendor", ad.vpd_vendor},
                 {"name", ad.name},
-                {"temp_junction", ad.temp_junction}, {"temp_board", ad.temp_board}};
+                {"temp_junction", ad.temp_junction}, {"temp_board", ad.temp_board},
+                {"vpd_part_number", ad.vpd_part_number}, {"vpd_fru", ad.vpd_fru},
+                {"fru_size", ad.fru_size},      {"prototype", ad.prototype},
+                {"serial_unprogrammed", ad.serial_unprogrammed}, {"pcie_gen", ad.pcie_gen},
+                {"pcie_lanes", ad.pcie_lanes},  {"pcie_lanes_orig", ad.pcie_lanes_orig}};
+    obj["vpd_keywords"] = json::object();
+    for (const auto &[key, value] : ad.vpd_keywords)
+        obj["vpd_keywords"][key] = value;
     obj["functions"] = json::array();
     for (const auto &fn : ad.functions)
         obj["functions"].push_back(function_to_json(fn));

@@ -59,7 +59,16 @@ struct sim_adapter {
     bool trunked = false;       // its FC ports start bundled into a trunk
     uint32_t cap_bm = 0;        // XEL_CAP_* bits
     uint32_t port_mode = 0;     // 1 HBA, 2 CNA, 3 NIC
-    uint32_t vpd_vendor = 0;    // 0: no VPD; 8 and up: a PCI VPD block
+    uint32_t vpd_vendor = 0;    // 0: no VPD; 1 to 3: an OEM overlay; 8 and up: a PCI VPD block
+    std::string vpd_part_number; // the VPD's part number
+    std::string vpd_fru;        // the VPD's FRU number; empty: none
+    std::vector<std::pair<std::string, std::string>> vpd_keywords; // further VPD-R keywords, in order
+    uint32_t fru_size = 0;      // bytes of the FRU VPD area; 0: the adapter has none
+    bool prototype = false;     // a prototype card
+    bool serial_unprogrammed = false; // the serial number field reads as erased flash (0xff)
+    uint32_t pcie_gen = 2;
+    uint32_t pcie_lanes = 8;    // lanes now
+    uint32_t pcie_lanes_orig = 8; // lanes at power-on
     uint16_t temp_junction = 420; // raw junction sensor reading (10 bits)
     uint16_t temp_board = 9088;   // raw board sensor reading (signed, 1/256 degree)
     std::string name;           // the adapter name the host starts with

@@ -37,6 +37,7 @@ const char usage_text[] =
     "  show                         adapters, PCI functions, their state and names\n"
     "  log [--clear]                the driver requests answered so far, or forget them\n"
     "  sfp PCI                      the EEPROM of the SFP in the function's port, in hexadecimal\n"
+    "  vpd PCI                      the VPD the function's adapter reports, in hexadecimal\n"
     "  fault add --fn PCI --cmd CODE --status N [--times N | --once]\n"
     "                               answer the code with a status\n"
     "  fault add --fn PCI --cmd CODE --errno NAME [--times N | --once]\n"
@@ -414,6 +415,40 @@ int cmd_sfp(const args_t &args)
     return 0;
 }
 
+// The VPD record of the adapter attributes: its header, then the 512
+// data bytes, 16 a line behind their offset.
+int cmd_vpd(const args_t &args)
+{
+    if (args.size() != 1)
+        return usage_error("vpd takes a PCI function");
+    std::string root = sim_root_from_environment();
+    std::vector<uint8_t> record(xel_cmd_size(XEL_CMD_IOC_GET_ATTR));
+    xel_ioc_attr_t attr{};
+    bool found = false;
+    int status = with_host([&](sim_store::session &s) {
+        for (const char *driver : {"xel", "kwo"})
+            for (const auto &ref : sim_driver_functions(s.state.topology, driver))
+                if (!found && ref.function->pci == args[0]) {
+                    found = true;
+                    sim_call call{s.state, ref, s.state.functions.at(ref.function->pci), record, root};
+                    sim_fill_ioc_attr(call, &attr);
+                }
+    });
+    if (status)
+        return status;
+    if (!found)
+        return failure("no PCI function " + args[0] + " with a driver in the emulated host");
+    const xel_mfg_vpd_s &vpd = attr.adapter_attr.vpd;
+    std::printf("version %u vendor %u len %u\n", vpd.version, vpd.vendor, vpd.len);
+    for (size_t off = 0; off < sizeof vpd.data; off += 16) {
+        std::printf("%03zu:", off);
+        for (size_t i = off; i < off + 16; i++)
+            std::printf(" %02x", vpd.data[i]);
+        std::printf("\n");
+    }
+    return 0;
+}
+
 int cmd_help(const args_t &)
 {
     std::fputs(usage_text, stdout);
@@ -427,6 +462,7 @@ const struct {
 } commands[] = {
     {"create", cmd_create}, {"presets", cmd_presets}, {"show", cmd_show}, {"log", cmd_log},
     {"fault", cmd_fault},   {"caller", cmd_caller},   {"sfp", cmd_sfp},         {"help", cmd_help},
+    {"vpd", cmd_vpd},
     {"--help", cmd_help},
 };
 

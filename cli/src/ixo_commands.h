@@ -35,6 +35,21 @@ void ixo_vhba_usage(bool bhelp);
 void ixo_vnic_usage(bool bhelp);
 void ixo_vport_usage(bool bhelp);
 
+// Adapter class (ixoadapter*.cpp); ixo_adapter_cfg_nwpart has no row.
+int ixo_adapter_autostart(char **argv, int argc, ixo_id_t *id);
+int ixo_adapter_cfg_nwpart(char **argv, int argc, ixo_id_t *id);
+int ixo_adapter_count(char **argv, int argc, ixo_id_t *id);
+int ixo_adapter_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_adapter_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_adapter_list(char **argv, int argc, ixo_id_t *id);
+int ixo_adapter_mode(char **argv, int argc, ixo_id_t *id);
+int ixo_adapter_name(char **argv, int argc, ixo_id_t *id);
+int ixo_adapter_query(char **argv, int argc, ixo_id_t *id);
+// Product data classes (ixofruvpd.cpp, ixomfg.cpp).
+int ixo_fruvpd_read(char **argv, int argc, ixo_id_t *id);
+int ixo_fruvpd_update(char **argv, int argc, ixo_id_t *id);
+int ixo_mfg_update(char **argv, int argc, ixo_id_t *id);
+
 // Port class (ixoport*.cpp): argv is the whole vector, id the resolved target.
 int ixo_port_alpaclr(char **argv, int argc, ixo_id_t *id);
 int ixo_port_alpaset(char **argv, int argc, ixo_id_t *id);

@@ -10,14 +10,14 @@
 namespace {
 
 const ixo_cmd_desc_t ixo_adapter_cmd_desc[] = {
-    {"--autostart", 2, 2, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_adapter_autostart
-    {"--count", 0, 0, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_adapter_count
-    {"--disable", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_adapter_disable
-    {"--enable", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_adapter_enable
-    {"--list", 0, 0, ID_NONE, PATH_ANY, nullptr}, // ixo_adapter_list
-    {"--mode", 2, 3, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_adapter_mode
-    {"--name", 1, 2, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_adapter_name
-    {"--query", 1, 2, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_adapter_query
+    {"--autostart", 2, 2, ADAPTER_ID, PATH_ANY, ixo_adapter_autostart},
+    {"--count", 0, 0, ADAPTER_ID, PATH_ANY, ixo_adapter_count},
+    {"--disable", 1, 1, ADAPTER_ID, PATH_ANY, ixo_adapter_disable},
+    {"--enable", 1, 1, ADAPTER_ID, PATH_ANY, ixo_adapter_enable},
+    {"--list", 0, 0, ID_NONE, PATH_ANY, ixo_adapter_list},
+    {"--mode", 2, 3, ADAPTER_ID, PATH_ANY, ixo_adapter_mode},
+    {"--name", 1, 2, ADAPTER_ID, PATH_ANY, ixo_adapter_name},
+    {"--query", 1, 2, ADAPTER_ID, PATH_ANY, ixo_adapter_query},
 };
 static_assert(std::size(ixo_adapter_cmd_desc) == 8);
 
@@ -162,8 +162,8 @@ const ixo_cmd_desc_t ixo_flash_cmd_desc[] = {
 static_assert(std::size(ixo_flash_cmd_desc) == 7);
 
 const ixo_cmd_desc_t ixo_fruvpd_cmd_desc[] = {
-    {"--read", 2, 2, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_fruvpd_read
-    {"--update", 2, 2, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_fruvpd_update
+    {"--read", 2, 2, ADAPTER_ID, PATH_ANY, ixo_fruvpd_read},
+    {"--update", 2, 2, ADAPTER_ID, PATH_ANY, ixo_fruvpd_update},
 };
 static_assert(std::size(ixo_fruvpd_cmd_desc) == 2);
 
@@ -191,7 +191,7 @@ const ixo_cmd_desc_t ixo_log_cmd_desc[] = {
 static_assert(std::size(ixo_log_cmd_desc) == 1);
 
 const ixo_cmd_desc_t ixo_mfg_cmd_desc[] = {
-    {"--update", 7, 12, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_mfg_update
+    {"--update", 7, 12, ADAPTER_ID, PATH_ANY, ixo_mfg_update},
 };
 static_assert(std::size(ixo_mfg_cmd_desc) == 1);
 

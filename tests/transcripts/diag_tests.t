@@ -205,6 +205,14 @@ $ ixo-sim diag --memtest 1
 |
 ! ERROR: Adapter is not disabled disable adapter first 
 [60]
+# Disabled first, it runs; enabled again, it is refused again.
+$ ixo-sim adapter --disable 1 && ixo-sim diag --memtest 1 | tail -1
+| adapter id 1 disabled
+| diag memtest successful
+$ ixo-sim adapter --enable 1 && ixo-sim diag --memtest 1 > /dev/null
+| adapter id 1 enabled
+! ERROR: Adapter is not disabled disable adapter first 
+[60]
 $ cat > off.json
 < {"adapters": [{"functions": [
 <   {"pci": "0000:05:00.0", "type": "fc", "port": 0, "enabled": false},

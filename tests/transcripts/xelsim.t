@@ -96,6 +96,7 @@ $ xelsim
 !   show                         adapters, PCI functions, their state and names
 !   log [--clear]                the driver requests answered so far, or forget them
 !   sfp PCI                      the EEPROM of the SFP in the function's port, in hexadecimal
+!   vpd PCI                      the VPD the function's adapter reports, in hexadecimal
 !   fault add --fn PCI --cmd CODE --status N [--times N | --once]
 !                                answer the code with a status
 !   fault add --fn PCI --cmd CODE --errno NAME [--times N | --once]

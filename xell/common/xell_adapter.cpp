@@ -329,13 +329,12 @@ xel_status_t xell_adapter_enable(xell_adapter_t *adapter)
 {
     if (adapter == nullptr)
         return XEL_STATUS_FAILED;
-    bool all_operational = true;
-    for (auto &port : adapter->port_list) {
+    // Already enabled only when every function of every port is: a port's
+    // first function says nothing of its network or other storage ones.
+    bool all_operational = xell_adapter_for_each_ioc(adapter, [](xell_t *ioc) {
         bool operational = false;
-        xell_t *first = xell_port_get_ioc(port.get(), 0);
-        if (first == nullptr || xell_ioc_is_operational(first, &operational) != XEL_STATUS_OK || !operational)
-            all_operational = false;
-    }
+        return xell_ioc_is_operational(ioc, &operational) == XEL_STATUS_OK && operational;
+    });
     if (all_operational)
         return XEL_STATUS_AD_IS_ENABLE;
     xel_status_t result = XEL_STATUS_OK;
