@@ -36,6 +36,8 @@ sim_host_state sim_initial_state(const sim_topology &topology)
             // one enable, a few mailbox interrupts, the attribute fetch.
             st.drv_stats = {12, 1, 0, 0, 1, 0, 64, 0, 1, 0, 1};
             st.fw_stats = {{SIM_FW_ENABLE_REQS, 1}, {SIM_FW_GETATTR_REQS, 1}, {SIM_FW_IOCFC_CFG_REQS, 1}};
+            // IP over FC runs where the base logical port has that role.
+            st.models.ipfc.enabled = fn.storage() && (fn.roles & 4) != 0;
             if (!fn.enabled) {
                 st.ioc_state = 10;
                 for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
