@@ -156,3 +156,22 @@ $ ixo-sim log --level 1/1 -m fcs
 | Log level is Warning
 $ xelsim log | grep 0xC010432E
 | xel 1   0xC010432E status 0     0000:05:00.1
+
+# With the all-modules query, the first module that fails decides the
+# status, though the later ones answer.
+$ xelsim fault add --fn 0000:05:00.0 --cmd 0xC010432E --status 2 --after 1 --once
+| Fault added: 0000:05:00.0  0xC010432E  status 2  (once, after 1)
+$ ixo-sim log --level 1/0
+| FW log level is Info
+| FCS log level is Info
+| DRV log level is Info
+| AEN log level is Info
+! ERROR: Invalid params Check input parameters 
+[2]
+
+# An encoded secret of more words than the request holds is refused.
+$ xelsim log --clear
+$ ixo-sim auth --encrypt 1/0 $(python3 -c "print(','.join(['7'] * 257))")
+! ERROR: command "--encrypt" syntax is incorrect or one of the parameters is incorrect
+[167]
+$ ! xelsim log | grep -q 0xC508BD09

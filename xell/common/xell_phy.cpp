@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <new>
 
 namespace {
@@ -87,8 +88,11 @@ xel_status_t xell_phy_read(xell_t *ioc, void *buf, uint32_t size, bool to_file)
 xel_status_t xell_phy_update(xell_t *ioc, const char *file)
 {
     struct stat st{};
-    if (xell_os().stat(file, &st) != 0 || st.st_size < 0 || static_cast<uint64_t>(st.st_size) > UINT32_MAX)
+    if (xell_os().stat(file, &st) != 0 || st.st_size < 0)
         return XEL_STATUS_FAILED;
+    // One transfer carries the header and the image.
+    if (static_cast<uint64_t>(st.st_size) > static_cast<uint64_t>(INT32_MAX) - sizeof(xel_ioctl_phy_t))
+        return XEL_STATUS_EINVAL;
     auto size = static_cast<size_t>(st.st_size);
     std::vector<uint8_t> buffer;
     if (!xell_alloc(&buffer, sizeof(xel_ioctl_phy_t) + size))
