@@ -32,6 +32,7 @@ const sim_function &base_function(const sim_call &call)
 // functions that says anything.
 struct peer_shape {
     uint32_t reason = 0;
+    uint32_t pfc_primap = 0x08;
     std::string chassis_id;
     std::string port_id;
 };
@@ -44,6 +45,8 @@ peer_shape port_peer(const sim_call &call)
             continue;
         if (peer.reason == 0)
             peer.reason = fn.cee_reason;
+        if (fn.cee_pfc_primap != 0x08)
+            peer.pfc_primap = fn.cee_pfc_primap;
         if (peer.chassis_id.empty())
             peer.chassis_id = fn.lldp_chassis_id;
         if (peer.port_id.empty())
@@ -119,7 +122,7 @@ void learn_from_switch(const sim_call &call, xel_cee_attr_t *a)
     std::memcpy(d.pgid, pgid, sizeof pgid);
     d.pg_percentage[0] = 60;
     d.pg_percentage[1] = 40;
-    d.pfc_primap = 0x08;
+    d.pfc_primap = static_cast<uint8_t>(peer.pfc_primap);
     d.fcoe_primap = 0x08;
     d.dcbx_version = 2;
     d.lls_fcoe = 2;

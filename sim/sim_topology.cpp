@@ -276,10 +276,11 @@ bool read_port_shape(reader &r, const json &obj, const std::string &place, sim_f
         return r.fail(place, "only a storage function has fabric authentication, QoS and rate limiting");
     fn->phy = r.flag(obj, "phy", place, true);
     fn->cee_reason = r.number(obj, "cee_reason", place, 0, 255);
+    fn->cee_pfc_primap = r.number(obj, "cee_pfc_primap", place, 0x08, 255);
     fn->lldp_chassis_id = r.text(obj, "lldp_chassis_id", place, "", 127);
     fn->lldp_port_id = r.text(obj, "lldp_port_id", place, "", 127);
     if (fn->ioc_type == XEL_IOC_TYPE_FC &&
-        (obj.contains("phy") || obj.contains("cee_reason") || obj.contains("lldp_chassis_id") || obj.contains("lldp_port_id")))
+        (obj.contains("phy") || obj.contains("cee_reason") || obj.contains("cee_pfc_primap") || obj.contains("lldp_chassis_id") || obj.contains("lldp_port_id")))
         return r.fail(place, "only a converged or Ethernet function's port has a PHY and DCB");
     return r.ok;
 }
@@ -300,7 +301,7 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
 {
     if (!r.only_keys(obj, place, {"pci", "type", "port", "host", "bound", "pwwn", "nwwn", "mac", "eth_name", "enabled", "link",
                                    "dport", "preboot_disabled", "loopback", "authfail", "sfp_media", "sfp_present", "qos", "ratelimit",
-                                   "roles", "phy", "cee_reason", "lldp_chassis_id", "lldp_port_id"}))
+                                   "roles", "phy", "cee_reason", "cee_pfc_primap", "lldp_chassis_id", "lldp_port_id"}))
         return false;
     fn->pci = r.text(obj, "pci", place, "", 12);
     if (r.ok && !sim_valid_pci(fn->pci))
@@ -576,6 +577,7 @@ json function_to_json(const sim_function &fn)
     if (fn.ioc_type != XEL_IOC_TYPE_FC) {
         obj["phy"] = fn.phy;
         obj["cee_reason"] = fn.cee_reason;
+        obj["cee_pfc_primap"] = fn.cee_pfc_primap;
         obj["lldp_chassis_id"] = fn.lldp_chassis_id;
         obj["lldp_port_id"] = fn.lldp_port_id;
     }

@@ -175,3 +175,17 @@ $ ixo-sim auth --encrypt 1/0 $(python3 -c "print(','.join(['7'] * 257))")
 ! ERROR: command "--encrypt" syntax is incorrect or one of the parameters is incorrect
 [167]
 $ ! xelsim log | grep -q 0xC508BD09
+
+# A function the fabric refuses: the port status and the reject show.
+$ cat > refused.json
+< {"adapters": [{"model": "XF1602", "functions": [
+<   {"pci": "0000:11:00.0", "type": "fc", "port": 0, "authfail": true}]}]}
+$ xelsim create refused.json
+| Created the emulated host from file refused.json: 1 PCI functions
+$ ixo-sim auth --secret 1/0 abcd1234
+| Successfully set the auth secret
+$ ixo-sim auth --policy 1/0 on
+| Authentication turned on
+| Setting will be applied after port --disable and port --enable
+$ ixo-sim auth --show 1/0 | sed -n 4p
+| 1/0/0	auth failure  MD5	 DH-NULL     failed(Auth fail-Auth fail)

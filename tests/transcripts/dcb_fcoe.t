@@ -129,7 +129,7 @@ $ cat > peer.json
 < {"adapters": [{"model": "XC1002", "functions": [
 <   {"pci": "0000:12:00.0", "type": "fcoe", "port": 0, "cee_reason": 22,
 <    "lldp_chassis_id": "192.168.7.1", "lldp_port_id": "00:11:22:33:44:55"},
-<   {"pci": "0000:12:00.1", "type": "fcoe", "port": 1, "cee_reason": 99,
+<   {"pci": "0000:12:00.1", "type": "fcoe", "port": 1, "cee_reason": 99, "cee_pfc_primap": 9,
 <    "lldp_chassis_id": "fe80::1:2ff:fe03:405", "lldp_port_id": "10.0.0.9"},
 <   {"pci": "0000:12:00.2", "type": "eth", "port": 0}]}]}
 $ xelsim create peer.json
@@ -162,3 +162,9 @@ $ ixo-sim dcb --query 1/1 | head -10
 | Chassis ID            fe80:00:00:00:01:2ff:fe3:45
 | Port ID               10:0:0:9
 | Port Desc             10GbE DCB port
+
+# Flow control on some priorities of a group only: the group shows an error.
+$ ixo-sim dcb --query 1/1 | grep -A2 'PGID: Weight'
+|  <PGID: Weight   %, PFC status for the group>
+|      0: Weight  60, PFC Error
+|      1: Weight  40, PFC Enabled
