@@ -3,6 +3,8 @@
 // the status the answer returns into the record's first word.
 #include "sim_driver.h"
 
+#include "xel_auth_records.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -261,6 +263,28 @@ const sim_command commands[] = {
     {XEL_CMD_TFRU_WRITE, 0, true, sim_tfru_write},
     {XEL_CMD_MFG_UPDATE, 0, true, sim_mfg_update},
     {XEL_CMD_ADAPTER_CFG_MODE, 0, true, sim_adapter_cfg_mode},
+    // PHY, IP over FC, authentication, log levels: sim_phy.cpp, sim_ipfc.cpp,
+    // sim_auth.cpp, sim_log.cpp.
+    {XEL_CMD_PHY_GET_ATTR, 0, true, sim_phy_get_attr},
+    {XEL_CMD_PHY_GET_STATS, 0, true, sim_phy_get_stats},
+    {XEL_CMD_PHY_UPDATE, 0, true, sim_phy_update},
+    {XEL_CMD_PHY_READ, 0, true, sim_phy_read},
+    {XEL_CMD_IPFC_GET_ATTR, 0, true, sim_ipfc_get_attr},
+    {XEL_CMD_IPFC_GET_STATS, 0, true, sim_ipfc_get_stats},
+    {XEL_CMD_IPFC_RESET_STATS, 0, true, sim_ipfc_reset_stats},
+    {XEL_CMD_IPFC_ENABLE, 0, true, sim_ipfc_enable},
+    {XEL_CMD_IPFC_DISABLE, 0, true, sim_ipfc_disable},
+    {XEL_CMD_AUTH_GET_ATTR, 0, true, sim_auth_get_attr},
+    {XEL_CMD_AUTH_GET_STATS, 0, true, sim_auth_get_stats},
+    {XEL_CMD_AUTH_RESET_STATS, 0, true, sim_auth_reset_stats},
+    {XEL_CMD_AUTH_REINIT, 0, true, sim_auth_reinit},
+    {XEL_CMD_AUTH_SET_POLICY, 0, true, sim_auth_set_policy},
+    {XEL_CMD_AUTH_SET_ALGO, 0, true, sim_auth_set_algo},
+    {XEL_CMD_AUTH_SET_GROUP, 0, true, sim_auth_set_group},
+    {XEL_CMD_AUTH_SET_SECRETSOURCE, 0, true, sim_auth_set_secretsource},
+    {XEL_CMD_AUTH_SET_SECRETSTRING, 0, true, sim_auth_set_secret},
+    {XEL_CMD_LOG_SET_LEVEL, 0, true, sim_log_set_level, XEL_LOG_INSTANCE_OFFSET},
+    {XEL_CMD_LOG_GET_LEVEL, 0, true, sim_log_get_level, XEL_LOG_INSTANCE_OFFSET},
 };
 
 } // namespace

@@ -56,8 +56,9 @@ T answer_record(const sim_call &call)
 struct sim_command {
     uint32_t cmd;
     uint32_t data_after;        // bytes answered behind the record
-    bool has_instance;          // the record carries xeld_num at offset 4
+    bool has_instance;          // the record carries xeld_num (at offset 4 unless instance_at says)
     int32_t (*answer)(sim_call &call);
+    uint32_t instance_at = 4;   // where xeld_num sits in the record
 };
 
 // The command of a code in its storage form, or null when the model does
@@ -133,6 +134,29 @@ int32_t sim_tfru_read(sim_call &call);
 int32_t sim_tfru_write(sim_call &call);
 int32_t sim_mfg_update(sim_call &call);
 int32_t sim_adapter_cfg_mode(sim_call &call);
+
+// The PHY module (sim_phy.cpp), IP over FC (sim_ipfc.cpp), authentication
+// (sim_auth.cpp) and log levels (sim_log.cpp).
+int32_t sim_phy_get_attr(sim_call &call);
+int32_t sim_phy_get_stats(sim_call &call);
+int32_t sim_phy_update(sim_call &call);
+int32_t sim_phy_read(sim_call &call);
+int32_t sim_ipfc_get_attr(sim_call &call);
+int32_t sim_ipfc_get_stats(sim_call &call);
+int32_t sim_ipfc_reset_stats(sim_call &call);
+int32_t sim_ipfc_enable(sim_call &call);
+int32_t sim_ipfc_disable(sim_call &call);
+int32_t sim_auth_get_attr(sim_call &call);
+int32_t sim_auth_get_stats(sim_call &call);
+int32_t sim_auth_reset_stats(sim_call &call);
+int32_t sim_auth_reinit(sim_call &call);
+int32_t sim_auth_set_policy(sim_call &call);
+int32_t sim_auth_set_algo(sim_call &call);
+int32_t sim_auth_set_group(sim_call &call);
+int32_t sim_auth_set_secretsource(sim_call &call);
+int32_t sim_auth_set_secret(sim_call &call);
+int32_t sim_log_set_level(sim_call &call);
+int32_t sim_log_get_level(sim_call &call);
 
 // The personality a port of the function's adapter starts with next.
 uint32_t sim_port_mode_cfg(const sim_call &call);

@@ -149,6 +149,7 @@ void seed_port(const sim_adapter &ad, const sim_function &fn, sim_port_state *po
     if (fn.sfp_media != XEL_SFP_MEDIA_SW)
         port->sfp_media = static_cast<uint8_t>(fn.sfp_media);
     port->sfp_present = port->sfp_present && fn.sfp_present;
+    port->phy.present = port->phy.present && fn.phy;
     port->dport = port->dport || fn.dport;
     if (fn.preboot_disabled)
         port->enabled = false;

@@ -52,13 +52,14 @@ int answered(sim_store::session &s, const log_entry &entry, std::span<uint8_t> d
     return 0;
 }
 
-// xel: the function behind the SCSI host of the node; kwo: the instance in
-// the record, or any function for a record without one. Either driver's
+// xel: the function behind the SCSI host of the node (on /dev/xelipfc,
+// which has no host, the instance in the record); kwo: the instance in the
+// record, or any function for a record without one. Either driver's
 // instance is the function's index among its functions.
 const sim_function_ref *find_function(const std::vector<sim_function_ref> &refs, const sim_driver_request &request,
                                       int instance)
 {
-    if (request.driver == "xel") {
+    if (request.driver == "xel" && request.host >= 0) {
         for (const auto &ref : refs)
             if (ref.function->host == request.host)
                 return &ref;
@@ -78,9 +79,10 @@ int answer_request(sim_store::session &s, const std::string &root, const sim_dri
     const sim_command *command = sim_find_command(cmd);
     bool has_instance = command ? command->has_instance : true;
     int instance = -1;
-    if (has_instance && request.data.size() >= sizeof(xel_ioctl_hdr_t)) {
+    size_t instance_at = command ? command->instance_at : offsetof(xel_ioctl_hdr_t, xeld_num);
+    if (has_instance && request.data.size() >= instance_at + sizeof(uint16_t)) {
         uint16_t xeld_num;
-        std::memcpy(&xeld_num, request.data.data() + offsetof(xel_ioctl_hdr_t, xeld_num), sizeof xeld_num);
+        std::memcpy(&xeld_num, request.data.data() + instance_at, sizeof xeld_num);
         instance = xeld_num;
         entry.instance = std::to_string(xeld_num);
     }

@@ -273,6 +273,8 @@ int EmulatedSys::ioctl(int fd, unsigned long request, void *arg)
         return bsg_request(file->host, static_cast<struct sg_io_v4 *>(arg));
     case kind::kwo:
         return kwo_request(request, arg);
+    case kind::xelipfc:
+        return ipfc_request(request, arg);
     case kind::inet_socket:
         if (request != SIOCETHTOOL)
             break;
@@ -335,6 +337,30 @@ int EmulatedSys::kwo_request(unsigned long request, void *arg)
         return -1;
     }
     int err = host_.driver_request({"kwo", -1, cmd, kwo_transfer(cmd, arg)});
+    if (err != 0) {
+        errno = err;
+        return -1;
+    }
+    return 0;
+}
+
+// The IP over FC device answers its own reads and reset, for a caller
+// with CAP_SYS_ADMIN; the record names the storage function by its
+// instance, and is read and written at the size its code carries.
+int EmulatedSys::ipfc_request(unsigned long request, void *arg)
+{
+    if (!sim_caller_has_capabilities(caller_)) {
+        errno = EPERM;
+        return -1;
+    }
+    auto cmd = static_cast<uint32_t>(request);
+    if (request > 0xffffffffUL ||
+        (cmd != XEL_CMD_IPFC_GET_ATTR && cmd != XEL_CMD_IPFC_GET_STATS && cmd != XEL_CMD_IPFC_RESET_STATS)) {
+        errno = ENOTTY;
+        return -1;
+    }
+    std::span<uint8_t> record(static_cast<uint8_t *>(arg), xel_cmd_size(cmd));
+    int err = host_.driver_request({"xel", -1, cmd, record});
     if (err != 0) {
         errno = err;
         return -1;

@@ -65,6 +65,7 @@ private:
     special_file *find(int fd);
     int bsg_request(int host, struct sg_io_v4 *header);
     int kwo_request(unsigned long request, void *arg);
+    int ipfc_request(unsigned long request, void *arg);
     int ethtool_request(struct ifreq *ifr);
     ssize_t read_special(special_file &file, void *buf, size_t count);
     ssize_t write_special(special_file &file, const void *buf, size_t count);

@@ -36,6 +36,8 @@ sim_host_state sim_initial_state(const sim_topology &topology)
             // one enable, a few mailbox interrupts, the attribute fetch.
             st.drv_stats = {12, 1, 0, 0, 1, 0, 64, 0, 1, 0, 1};
             st.fw_stats = {{SIM_FW_ENABLE_REQS, 1}, {SIM_FW_GETATTR_REQS, 1}, {SIM_FW_IOCFC_CFG_REQS, 1}};
+            // IP over FC runs where the base logical port has that role.
+            st.models.ipfc.enabled = fn.storage() && (fn.roles & 4) != 0;
             if (!fn.enabled) {
                 st.ioc_state = 10;
                 for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
@@ -158,7 +160,7 @@ std::vector<uint8_t> hex_bytes_from(const std::string &text)
 
 json port_to_json(const sim_port_state &p)
 {
-    return {{"enabled", p.enabled},
+    json obj = {{"enabled", p.enabled},
             {"fcoe_enabled", p.fcoe_enabled},
             {"in_transit", p.in_transit},
             {"preboot_disabled", p.preboot_disabled},
@@ -190,6 +192,8 @@ json port_to_json(const sim_port_state &p)
             {"fcoe_stats", word_map(p.fcoe_stats, false)},
             {"cee_stats", word_map(p.cee_stats, false)},
             {"boot", hex_bytes(p.boot)}};
+    sim_phy_to_json(p.phy, &obj);
+    return obj;
 }
 
 sim_port_state port_from_json(const json &obj)
@@ -231,6 +235,7 @@ sim_port_state port_from_json(const json &obj)
     p.fcoe_stats = word_map_from<uint64_t>(obj.at("fcoe_stats"));
     p.cee_stats = word_map_from<uint64_t>(obj.at("cee_stats"));
     p.boot = hex_bytes_from(obj.at("boot"));
+    sim_phy_from_json(obj, &p.phy);
     return p;
 }
 
@@ -245,6 +250,8 @@ json state_to_json(const sim_host_state &state)
                           {"coalesce", st.coalesce},     {"delay", st.delay},
                           {"latency", st.latency},       {"drv_stats", st.drv_stats},
                           {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)}};
+    for (const auto &[pci, st] : state.functions)
+        sim_function_models_to_json(st.models, &functions[pci]);
     json &ports = doc["ports"] = json::object();
     for (const auto &[key, port] : state.ports)
         ports[key] = port_to_json(port);
@@ -280,6 +287,7 @@ sim_host_state state_from_json(const json &doc)
         st.drv_stats = obj.at("drv_stats");
         st.fw_stats = word_map_from(obj.at("fw_stats"));
         st.registers = word_map_from(obj.at("registers"));
+        sim_function_models_from_json(obj, &st.models);
     }
     // A host made before ports had a state of their own starts them afresh.
     state.ports = sim_initial_ports(state.topology);

@@ -4,6 +4,7 @@
 // in <root>/.xelsim and every access holds the host lock.
 #pragma once
 
+#include "sim_model_state.h"
 #include "sim_topology.h"
 
 #include <array>
@@ -48,6 +49,7 @@ struct sim_function_state {
     std::array<uint32_t, SIM_IOC_DRV_COUNTERS> drv_stats{};
     std::map<uint32_t, uint32_t> fw_stats;  // firmware statistics words by index; absent: 0
     std::map<uint32_t, uint32_t> registers; // written registers by byte offset
+    sim_function_models models;             // IP over FC, authentication, log levels
 };
 
 // One physical port: the FC port of an HBA, or the port that a converged
@@ -88,6 +90,7 @@ struct sim_port_state {
     std::map<uint32_t, uint64_t> fcoe_stats;
     std::map<uint32_t, uint64_t> cee_stats;
     std::vector<uint8_t> boot; // the boot configuration record (xel_boot_cfg_t)
+    sim_phy_state phy;         // the 10G PHY module (converged and Ethernet ports)
 };
 
 enum class sim_fault_kind { status, transport_errno, never_state, result, flash_half, flash_corrupt };

@@ -274,6 +274,14 @@ bool read_port_shape(reader &r, const json &obj, const std::string &place, sim_f
     fn->ratelimit = r.number(obj, "ratelimit", place, 0, 255);
     if (!fn->storage() && (obj.contains("authfail") || obj.contains("qos") || obj.contains("ratelimit")))
         return r.fail(place, "only a storage function has fabric authentication, QoS and rate limiting");
+    fn->phy = r.flag(obj, "phy", place, true);
+    fn->cee_reason = r.number(obj, "cee_reason", place, 0, 255);
+    fn->cee_pfc_primap = r.number(obj, "cee_pfc_primap", place, 0x08, 255);
+    fn->lldp_chassis_id = r.text(obj, "lldp_chassis_id", place, "", 127);
+    fn->lldp_port_id = r.text(obj, "lldp_port_id", place, "", 127);
+    if (fn->ioc_type == XEL_IOC_TYPE_FC &&
+        (obj.contains("phy") || obj.contains("cee_reason") || obj.contains("cee_pfc_primap") || obj.contains("lldp_chassis_id") || obj.contains("lldp_port_id")))
+        return r.fail(place, "only a converged or Ethernet function's port has a PHY and DCB");
     return r.ok;
 }
 
@@ -293,7 +301,7 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
 {
     if (!r.only_keys(obj, place, {"pci", "type", "port", "host", "bound", "pwwn", "nwwn", "mac", "eth_name", "enabled", "link",
                                    "dport", "preboot_disabled", "loopback", "authfail", "sfp_media", "sfp_present", "qos", "ratelimit",
-                                   "roles"}))
+                                   "roles", "phy", "cee_reason", "cee_pfc_primap", "lldp_chassis_id", "lldp_port_id"}))
         return false;
     fn->pci = r.text(obj, "pci", place, "", 12);
     if (r.ok && !sim_valid_pci(fn->pci))
@@ -393,7 +401,7 @@ void read_product_data(reader &r, const json &obj, const std::string &place, sim
 void read_adapter_fields(reader &r, const json &obj, const std::string &place, size_t index, sim_adapter *ad)
 {
     const adapter_defaults &d = defaults_for(ad->functions);
-    char serial[32];
+    char serial[32]; // room for any index the format can print
     std::snprintf(serial, sizeof serial, "TS%c%08zu", d.serial_letter, index + 1);
     uint32_t highest_port = 0;
     for (const auto &fn : ad->functions)
@@ -606,6 +614,13 @@ json function_to_json(const sim_function &fn)
     if (fn.ioc_type == XEL_IOC_TYPE_FC) {
         obj["dport"] = fn.dport;
         obj["preboot_disabled"] = fn.preboot_disabled;
+    }
+    if (fn.ioc_type != XEL_IOC_TYPE_FC) {
+        obj["phy"] = fn.phy;
+        obj["cee_reason"] = fn.cee_reason;
+        obj["cee_pfc_primap"] = fn.cee_pfc_primap;
+        obj["lldp_chassis_id"] = fn.lldp_chassis_id;
+        obj["lldp_port_id"] = fn.lldp_port_id;
     }
     if (fn.storage()) {
         obj["authfail"] = fn.authfail;

@@ -32,6 +32,11 @@ struct sim_function {
     uint32_t qos = 0;           // QoS and target rate limiting as its port reports them (storage functions)
     uint32_t ratelimit = 0;
     uint32_t roles = 1;         // its base logical port's roles: 1 initiator, 2 target, 4 IP over FC
+    bool phy = true;            // its port holds a 10G PHY module (converged and Ethernet ports)
+    uint32_t cee_reason = 0;    // why DCB on its port is not active (0: active); what its peer sends:
+    uint32_t cee_pfc_primap = 0x08; // the priorities with flow control
+    std::string lldp_chassis_id; // a MAC address, an IPv4 or IPv6 address, or a name
+    std::string lldp_port_id;    // a MAC address, an IPv4 address, or an interface name
 
     const char *driver() const;
     bool storage() const { return ioc_type != XEL_IOC_TYPE_LL; }

@@ -100,3 +100,32 @@ int ixo_flash_update_hdlr(char **argv, int argc, ixo_id_t *id);
 // Boot class (ixoboot.cpp).
 int ixo_boot_update(char **argv, int argc, ixo_id_t *id);
 int ixo_boot_zone(char **argv, int argc, ixo_id_t *id);
+
+// Converged Ethernet: dcb (ixodcb.cpp), fcoe (ixofcoe.cpp), phy (ixophy.cpp)
+// and IP over FC (ixoipfc.cpp).
+int ixo_dcb_query(char **argv, int argc, ixo_id_t *id);
+int ixo_dcb_get_stats(char **argv, int argc, ixo_id_t *id);
+int ixo_dcb_clear_stats(char **argv, int argc, ixo_id_t *id);
+int ixo_fcoe_enable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_fcoe_disable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_fcoe_stats_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_fcoe_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_phy_query(char **argv, int argc, ixo_id_t *id);
+int ixo_phy_read_fw(char **argv, int argc, ixo_id_t *id);
+int ixo_phy_stats(char **argv, int argc, ixo_id_t *id);
+int ixo_phy_update_fw(char **argv, int argc, ixo_id_t *id);
+int ixo_ipfc_enable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_ipfc_disable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_ipfc_query_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_ipfc_stats_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_ipfc_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);
+
+// Authentication (ixoauth.cpp) and log levels (ixolog.cpp).
+int ixo_auth_show(char **argv, int argc, ixo_id_t *id);
+int ixo_auth_setpolicy(char **argv, int argc, ixo_id_t *id);
+int ixo_auth_setalgo(char **argv, int argc, ixo_id_t *id);
+int ixo_auth_setsecretstring(char **argv, int argc, ixo_id_t *id);
+int ixo_auth_setencryptstring(char **argv, int argc, ixo_id_t *id);
+int ixo_auth_stats(char **argv, int argc, ixo_id_t *id);
+int ixo_auth_statsclr(char **argv, int argc, ixo_id_t *id);
+int ixo_log_level(char **argv, int argc, ixo_id_t *id);

@@ -22,13 +22,13 @@ const ixo_cmd_desc_t ixo_adapter_cmd_desc[] = {
 static_assert(std::size(ixo_adapter_cmd_desc) == 8);
 
 const ixo_cmd_desc_t ixo_auth_cmd_desc[] = {
-    {"--algo", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_auth_setalgo
-    {"--encrypt", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_auth_setencryptstring
-    {"--policy", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_auth_setpolicy
-    {"--secret", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_auth_setsecretstring
-    {"--show", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_auth_show
-    {"--stats", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_auth_stats
-    {"--statsclr", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_auth_statsclr
+    {"--algo", 2, 2, PCIFN_ID, PATH_FC, ixo_auth_setalgo},
+    {"--encrypt", 2, 2, PCIFN_ID, PATH_FC, ixo_auth_setencryptstring},
+    {"--policy", 2, 2, PCIFN_ID, PATH_FC, ixo_auth_setpolicy},
+    {"--secret", 2, 2, PCIFN_ID, PATH_FC, ixo_auth_setsecretstring},
+    {"--show", 1, 1, PCIFN_ID, PATH_FC, ixo_auth_show},
+    {"--stats", 1, 1, PCIFN_ID, PATH_FC, ixo_auth_stats},
+    {"--statsclr", 1, 1, PCIFN_ID, PATH_FC, ixo_auth_statsclr},
 };
 static_assert(std::size(ixo_auth_cmd_desc) == 7);
 
@@ -54,9 +54,9 @@ const ixo_cmd_desc_t ixo_bootdup_cmd_desc[] = {
 static_assert(std::size(ixo_bootdup_cmd_desc) == 4);
 
 const ixo_cmd_desc_t ixo_dcb_cmd_desc[] = {
-    {"--query", 1, 1, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_dcb_query
-    {"--stats", 1, 1, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_dcb_get_stats
-    {"--statsclr", 1, 1, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_dcb_clear_stats
+    {"--query", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_dcb_query},
+    {"--stats", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_dcb_get_stats},
+    {"--statsclr", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_dcb_clear_stats},
 };
 static_assert(std::size(ixo_dcb_cmd_desc) == 3);
 
@@ -113,10 +113,10 @@ const ixo_cmd_desc_t ixo_vf_cmd_desc[] = {
 static_assert(std::size(ixo_vf_cmd_desc) == 2);
 
 const ixo_cmd_desc_t ixo_fcoe_cmd_desc[] = {
-    {"--disable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_fcoe_disable_hdlr
-    {"--enable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_fcoe_enable_hdlr
-    {"--stats", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_fcoe_stats_hdlr
-    {"--statsclr", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_fcoe_statsclr_hdlr
+    {"--disable", 1, 1, PORT_ID, PATH_FC, ixo_fcoe_disable_hdlr},
+    {"--enable", 1, 1, PORT_ID, PATH_FC, ixo_fcoe_enable_hdlr},
+    {"--stats", 1, 1, PORT_ID, PATH_FC, ixo_fcoe_stats_hdlr},
+    {"--statsclr", 1, 1, PORT_ID, PATH_FC, ixo_fcoe_statsclr_hdlr},
 };
 static_assert(std::size(ixo_fcoe_cmd_desc) == 4);
 
@@ -168,11 +168,11 @@ const ixo_cmd_desc_t ixo_fruvpd_cmd_desc[] = {
 static_assert(std::size(ixo_fruvpd_cmd_desc) == 2);
 
 const ixo_cmd_desc_t ixo_ipfc_cmd_desc[] = {
-    {"--disable", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_ipfc_disable_hdlr
-    {"--enable", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_ipfc_enable_hdlr
-    {"--query", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_ipfc_query_hdlr
-    {"--stats", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_ipfc_stats_hdlr
-    {"--statsclr", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_ipfc_statsclr_hdlr
+    {"--disable", 1, 1, PCIFN_ID, PATH_FC, ixo_ipfc_disable_hdlr},
+    {"--enable", 1, 1, PCIFN_ID, PATH_FC, ixo_ipfc_enable_hdlr},
+    {"--query", 1, 1, PCIFN_ID, PATH_FC, ixo_ipfc_query_hdlr},
+    {"--stats", 1, 1, PCIFN_ID, PATH_FC, ixo_ipfc_stats_hdlr},
+    {"--statsclr", 1, 1, PCIFN_ID, PATH_FC, ixo_ipfc_statsclr_hdlr},
 };
 static_assert(std::size(ixo_ipfc_cmd_desc) == 5);
 
@@ -186,7 +186,7 @@ const ixo_cmd_desc_t ixo_lport_cmd_desc[] = {
 static_assert(std::size(ixo_lport_cmd_desc) == 5);
 
 const ixo_cmd_desc_t ixo_log_cmd_desc[] = {
-    {"--level", 1, 4, PCIFN_ID, PATH_ANY, nullptr}, // ixo_log_level
+    {"--level", 1, 4, PCIFN_ID, PATH_ANY, ixo_log_level},
 };
 static_assert(std::size(ixo_log_cmd_desc) == 1);
 
@@ -201,10 +201,10 @@ const ixo_cmd_desc_t ixo_pcifn_cmd_desc[] = {
 static_assert(std::size(ixo_pcifn_cmd_desc) == 1);
 
 const ixo_cmd_desc_t ixo_phy_cmd_desc[] = {
-    {"--query", 1, 1, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_phy_query
-    {"--read", 2, 2, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_phy_read_fw
-    {"--stats", 1, 1, PORT_ID, PATH_ANY_OPER, nullptr}, // ixo_phy_stats
-    {"--update", 2, 2, ID_NONE, PATH_ANY_OPER, nullptr}, // ixo_phy_update_fw
+    {"--query", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_phy_query},
+    {"--read", 2, 2, PORT_ID, PATH_ANY_OPER, ixo_phy_read_fw},
+    {"--stats", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_phy_stats},
+    {"--update", 2, 2, ID_NONE, PATH_ANY_OPER, ixo_phy_update_fw},
 };
 static_assert(std::size(ixo_phy_cmd_desc) == 4);
 

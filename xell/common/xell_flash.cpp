@@ -19,6 +19,8 @@ bool xell_flash_readback_skipped(const xell_t *ioc, uint32_t type)
     return type == XEL_FLASH_PART_ASIC && ioc->device_id == 0x22;
 }
 
+} // namespace
+
 xel_status_t xell_flash_write_file(const char *path, const std::vector<uint8_t> &data)
 {
     xell_sys &os = xell_os();
@@ -37,6 +39,8 @@ xel_status_t xell_flash_write_file(const char *path, const std::vector<uint8_t> 
         ok = false;
     return ok ? XEL_STATUS_OK : XEL_STATUS_FAILED;
 }
+
+namespace {
 
 xel_status_t xell_flash_write(xell_t *ioc, uint32_t type, uint8_t instance, std::vector<uint8_t> &data)
 {

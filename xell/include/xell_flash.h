@@ -35,6 +35,9 @@ xel_status_t xell_flash_read_adapter_capability(xell_t *ioc, uint32_t *cm);
 // A whole file through the system seam: XEL_STATUS_EFOPEN when it cannot
 // be opened, XEL_STATUS_FAILED when it cannot be read.
 xel_status_t xell_file_read(const char *path, std::vector<uint8_t> *buf);
+// Writes data to a new or emptied file: XEL_STATUS_EFOPEN when it cannot
+// be opened, XEL_STATUS_FAILED when not all of it is written.
+xel_status_t xell_flash_write_file(const char *path, const std::vector<uint8_t> &data);
 // The partitions the table lists, never more than it has room for.
 uint32_t xell_flash_part_count(const xel_flash_attr_t &attr);
 // The first listed partition of a type, or null.

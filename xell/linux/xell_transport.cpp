@@ -80,6 +80,9 @@ xel_status_t xell_ioctl_nomask(xell_t *ioc, uint32_t cmd, void *buf, int len)
 
 xel_status_t xell_ioctl_ipfc(xell_t *ioc, uint32_t cmd, void *args)
 {
+    // Discovery may not have opened the device: the kernel's answer then.
+    if (ioc->ipfc_fd < 0)
+        return xell_errno_to_status(EBADF);
     if (xell_os().ioctl(ioc->ipfc_fd, cmd, args) < 0)
         return xell_errno_to_status(errno);
     return XEL_STATUS_OK;

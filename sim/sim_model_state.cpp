@@ -1,0 +1,75 @@
+#include "sim_model_state.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+using json = nlohmann::ordered_json;
+
+namespace {
+
+json counters_to_json(const std::map<uint32_t, uint64_t> &counters)
+{
+    json obj = json::object();
+    for (const auto &[offset, value] : counters)
+        obj[std::to_string(offset)] = value;
+    return obj;
+}
+
+std::map<uint32_t, uint64_t> counters_from_json(const json &obj)
+{
+    std::map<uint32_t, uint64_t> counters;
+    for (const auto &item : obj.items())
+        counters[static_cast<uint32_t>(std::stoul(item.key()))] = item.value().get<uint64_t>();
+    return counters;
+}
+
+} // namespace
+
+void sim_phy_to_json(const sim_phy_state &phy, json *obj)
+{
+    (*obj)["phy"] = {{"present", phy.present}, {"fw_ver", phy.fw_ver}, {"stats", counters_to_json(phy.stats)}};
+}
+
+void sim_phy_from_json(const json &obj, sim_phy_state *phy)
+{
+    if (!obj.contains("phy"))
+        return;
+    const json &p = obj.at("phy");
+    phy->present = p.at("present");
+    phy->fw_ver = p.at("fw_ver");
+    phy->stats = counters_from_json(p.at("stats"));
+}
+
+void sim_function_models_to_json(const sim_function_models &m, json *obj)
+{
+    (*obj)["ipfc"] = {{"enabled", m.ipfc.enabled}, {"mtu", m.ipfc.mtu}, {"stats", counters_to_json(m.ipfc.stats)}};
+    (*obj)["auth"] = {{"policy", m.auth.policy}, {"algo", m.auth.algo},     {"group", m.auth.group},
+                      {"source", m.auth.source}, {"secret", m.auth.secret}, {"stats", counters_to_json(m.auth.stats)}};
+    json levels = json::object();
+    for (const auto &[module, level] : m.log_levels)
+        levels[std::to_string(module)] = level;
+    (*obj)["log_levels"] = levels;
+}
+
+void sim_function_models_from_json(const json &obj, sim_function_models *m)
+{
+    if (obj.contains("ipfc")) {
+        const json &i = obj.at("ipfc");
+        m->ipfc.enabled = i.at("enabled");
+        m->ipfc.mtu = i.at("mtu");
+        m->ipfc.stats = counters_from_json(i.at("stats"));
+    }
+    if (obj.contains("auth")) {
+        const json &a = obj.at("auth");
+        m->auth.policy = a.at("policy");
+        m->auth.algo = a.at("algo");
+        m->auth.group = a.at("group");
+        m->auth.source = a.at("source");
+        m->auth.secret = a.at("secret").get<std::vector<uint32_t>>();
+        m->auth.stats = counters_from_json(a.at("stats"));
+    }
+    if (obj.contains("log_levels"))
+        for (const auto &item : obj.at("log_levels").items())
+            m->log_levels[std::stoi(item.key())] = item.value().get<uint32_t>();
+}

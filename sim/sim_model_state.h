@@ -1,0 +1,46 @@
+// State of the models a port or a PCI function carries beside the port
+// itself: the PHY module of a port, and per storage function IP over FC,
+// link authentication and the driver's log levels. Kept in the host state
+// (see sim_state.h); the PHY image lives in a file beside it.
+#pragma once
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <cstdint>
+#include <map>
+#include <vector>
+
+struct sim_phy_state {
+    bool present = true;              // a 10G PHY module sits in the port
+    uint32_t fw_ver = 0;              // 0 until an image is written: the factory image's version
+    std::map<uint32_t, uint64_t> stats; // by byte offset into xel_phy_stats_t
+};
+
+struct sim_ipfc_state {
+    bool enabled = false;
+    uint32_t mtu = 65280;
+    std::map<uint32_t, uint64_t> stats; // by byte offset into xel_ipfc_stats_t
+};
+
+struct sim_auth_state {
+    bool policy = false;
+    uint32_t algo = 1;   // xel_auth_algo: MD5
+    uint32_t group = 0;  // xel_auth_group: DH-NULL
+    uint32_t source = 1; // xel_auth_secretsource: local
+    std::vector<uint32_t> secret; // the encoded words; empty: none set
+    std::map<uint32_t, uint64_t> stats; // by byte offset into xel_auth_stats_t
+};
+
+// What a function carries beside its IOC state.
+struct sim_function_models {
+    sim_ipfc_state ipfc;
+    sim_auth_state auth;
+    std::map<int32_t, uint32_t> log_levels; // by module; absent: Warning
+};
+
+// JSON of the models; a state saved before they were kept reads as their
+// defaults.
+void sim_phy_to_json(const sim_phy_state &phy, nlohmann::ordered_json *obj);
+void sim_phy_from_json(const nlohmann::ordered_json &obj, sim_phy_state *phy);
+void sim_function_models_to_json(const sim_function_models &models, nlohmann::ordered_json *obj);
+void sim_function_models_from_json(const nlohmann::ordered_json &obj, sim_function_models *models);
