@@ -114,6 +114,16 @@ int32_t sim_diag_led_test(sim_call &call);
 int32_t sim_diag_beacon(sim_call &call);
 int32_t sim_diag_tsensor_query(sim_call &call);
 int32_t sim_qos_get_attr(sim_call &call);
+// QoS and rate limiting (sim_qos.cpp).
+int32_t sim_qos_enable(sim_call &call);
+int32_t sim_qos_disable(sim_call &call);
+int32_t sim_qos_get_vc_attr(sim_call &call);
+int32_t sim_qos_get_stats(sim_call &call);
+int32_t sim_qos_reset_stats(sim_call &call);
+int32_t sim_qos_set_bw(sim_call &call);
+int32_t sim_ratelim_enable(sim_call &call);
+int32_t sim_ratelim_disable(sim_call &call);
+int32_t sim_ratelim_set_speed(sim_call &call);
 int32_t sim_bios_cfg(sim_call &call);
 int32_t sim_bios_query(sim_call &call);
 int32_t sim_fabric_get_lports(sim_call &call);

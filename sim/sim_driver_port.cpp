@@ -110,6 +110,12 @@ void come_up(sim_port_state &port)
     port.op_cfg_hardalpa = port.cfg_hardalpa;
     port.op_hardalpa = port.hardalpa;
     port.op_bbsc = port.bbsc;
+    port.op_qos = port.qos;
+    port.op_ratelimit = port.ratelimit;
+    port.op_trl_def_speed = port.trl_def_speed;
+    port.op_qos_bw = port.qos_bw;
+    if (port.op_qos == 1)
+        sim_qos_login(port);
 }
 
 xel_boot_cfg_t boot_record(const sim_port_state &port)
@@ -154,9 +160,9 @@ void seed_port(const sim_adapter &ad, const sim_function &fn, sim_port_state *po
         port->enabled = false;
     port->preboot_disabled = port->preboot_disabled || fn.preboot_disabled;
     if (fn.qos != 0)
-        port->qos = static_cast<uint8_t>(fn.qos);
+        port->qos = port->op_qos = static_cast<uint8_t>(fn.qos);
     if (fn.ratelimit != 0)
-        port->ratelimit = static_cast<uint8_t>(fn.ratelimit);
+        port->ratelimit = port->op_ratelimit = static_cast<uint8_t>(fn.ratelimit);
     port->trunked = ad.trunked;
     port->mode_cfg = ad.port_mode;
 }
@@ -276,13 +282,13 @@ void fill_cfg(const sim_port_state &port, xel_port_cfg_s *cfg)
     cfg->rx_bbcredit = 16;
     cfg->tx_bbcredit = 8;
     cfg->ratelimit = port.ratelimit;
-    cfg->trl_def_speed = XEL_PORT_SPEED_1GBPS;
+    cfg->trl_def_speed = port.trl_def_speed;
     cfg->bb_scn = port.bbsc ? 14 : 0;
     cfg->bb_scn_state = port.bbsc;
     cfg->faa_state = XEL_FAA_DISABLED;
     cfg->path_tov = 30;
     cfg->q_depth = 32;
-    cfg->qos_bw = {0, 60, 30, 10};
+    cfg->qos_bw = {1, port.qos_bw[0], port.qos_bw[1], port.qos_bw[2]};
 }
 
 } // namespace

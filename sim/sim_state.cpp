@@ -185,6 +185,13 @@ json port_to_json(const sim_port_state &p)
             {"op_bbsc", p.op_bbsc},
             {"qos", p.qos},
             {"ratelimit", p.ratelimit},
+            {"op_qos", p.op_qos},
+            {"op_ratelimit", p.op_ratelimit},
+            {"trl_def_speed", p.trl_def_speed},
+            {"op_trl_def_speed", p.op_trl_def_speed},
+            {"qos_bw", p.qos_bw},
+            {"op_qos_bw", p.op_qos_bw},
+            {"qos_stats", word_map(p.qos_stats, false)},
             {"mode_cfg", p.mode_cfg},
             {"stats", word_map(p.stats, false)},
             {"fcoe_stats", word_map(p.fcoe_stats, false)},
@@ -211,6 +218,14 @@ sim_port_state port_from_json(const json &obj)
     p.beacon_seconds = obj.value("beacon_seconds", p.beacon_seconds);
     p.qos = obj.value("qos", p.qos);
     p.ratelimit = obj.value("ratelimit", p.ratelimit);
+    p.op_qos = obj.value("op_qos", p.qos);
+    p.op_ratelimit = obj.value("op_ratelimit", p.ratelimit);
+    p.trl_def_speed = obj.value("trl_def_speed", p.trl_def_speed);
+    p.op_trl_def_speed = obj.value("op_trl_def_speed", p.trl_def_speed);
+    p.qos_bw = obj.value("qos_bw", p.qos_bw);
+    p.op_qos_bw = obj.value("op_qos_bw", p.qos_bw);
+    if (obj.contains("qos_stats"))
+        p.qos_stats = word_map_from<uint64_t>(obj.at("qos_stats"));
     p.dport = obj.at("dport");
     p.trunked = obj.at("trunked");
     p.cfg_topology = obj.at("cfg_topology");

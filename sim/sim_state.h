@@ -79,8 +79,15 @@ struct sim_port_state {
     uint16_t maxfrsize = 2112;
     bool bbsc = false; // credit recovery configured
     bool op_bbsc = false;
-    uint8_t qos = 0;       // QoS and target rate limiting as the firmware reports them: 1 on, 0 off
+    uint8_t qos = 0;       // QoS and target rate limiting as configured: 1 on, 0 off
     uint8_t ratelimit = 0;
+    uint8_t op_qos = 0;    // and as the port runs them since it came up
+    uint8_t op_ratelimit = 0;
+    uint8_t trl_def_speed = 1; // xel_port_speed: the default rate-limit speed
+    uint8_t op_trl_def_speed = 1;
+    std::array<uint8_t, 3> qos_bw{60, 30, 10}; // high, medium, low percentages
+    std::array<uint8_t, 3> op_qos_bw{60, 30, 10};
+    std::map<uint32_t, uint64_t> qos_stats; // xel_qos_stats_t words by byte offset
     uint32_t mode_cfg = 0; // personality for the next start (xel_mode_t)
     // Counters by byte offset into their record: port statistics
     // (xel_port_stats_t), FCoE (xel_fcoe_stats_t), CEE (xel_cee_stats_t).

@@ -85,3 +85,18 @@ int ixo_flash_update_hdlr(char **argv, int argc, ixo_id_t *id);
 // Boot class (ixoboot.cpp).
 int ixo_boot_update(char **argv, int argc, ixo_id_t *id);
 int ixo_boot_zone(char **argv, int argc, ixo_id_t *id);
+
+// Trunk, QoS and rate-limit classes (ixotrunk.cpp, ixoqos.cpp, ixoratelim.cpp).
+int ixo_trunk_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_trunk_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_trunk_query(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_query(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_setbw(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_stats(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_statsclr(char **argv, int argc, ixo_id_t *id);
+int ixo_ratelim_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_ratelim_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_ratelim_query(char **argv, int argc, ixo_id_t *id);
+int ixo_ratelim_defspeed(char **argv, int argc, ixo_id_t *id);

@@ -238,20 +238,20 @@ const ixo_cmd_desc_t ixo_port_cmd_desc[] = {
 static_assert(std::size(ixo_port_cmd_desc) == 25);
 
 const ixo_cmd_desc_t ixo_qos_cmd_desc[] = {
-    {"--disable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_qos_disable
-    {"--enable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_qos_enable
-    {"--query", 1, 2, PORT_ID, PATH_FC, nullptr}, // ixo_qos_query
-    {"--setbw", 7, 7, PORT_ID, PATH_FC, nullptr}, // ixo_qos_setbw
-    {"--stats", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_qos_stats
-    {"--statsclr", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_qos_statsclr
+    {"--disable", 1, 1, PORT_ID, PATH_FC, ixo_qos_disable},
+    {"--enable", 1, 1, PORT_ID, PATH_FC, ixo_qos_enable},
+    {"--query", 1, 2, PORT_ID, PATH_FC, ixo_qos_query},
+    {"--setbw", 7, 7, PORT_ID, PATH_FC, ixo_qos_setbw},
+    {"--stats", 1, 1, PORT_ID, PATH_FC, ixo_qos_stats},
+    {"--statsclr", 1, 1, PORT_ID, PATH_FC, ixo_qos_statsclr},
 };
 static_assert(std::size(ixo_qos_cmd_desc) == 6);
 
 const ixo_cmd_desc_t ixo_ratelim_cmd_desc[] = {
-    {"--defspeed", 1, 2, PORT_ID, PATH_FC, nullptr}, // ixo_ratelim_defspeed
-    {"--disable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_ratelim_disable
-    {"--enable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_ratelim_enable
-    {"--query", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_ratelim_query
+    {"--defspeed", 1, 2, PORT_ID, PATH_FC, ixo_ratelim_defspeed},
+    {"--disable", 1, 1, PORT_ID, PATH_FC, ixo_ratelim_disable},
+    {"--enable", 1, 1, PORT_ID, PATH_FC, ixo_ratelim_enable},
+    {"--query", 1, 1, PORT_ID, PATH_FC, ixo_ratelim_query},
 };
 static_assert(std::size(ixo_ratelim_cmd_desc) == 4);
 
@@ -266,9 +266,9 @@ const ixo_cmd_desc_t ixo_rport_cmd_desc[] = {
 static_assert(std::size(ixo_rport_cmd_desc) == 6);
 
 const ixo_cmd_desc_t ixo_trunk_cmd_desc[] = {
-    {"--disable", 1, 1, ADAPTER_ID, PATH_FC, nullptr}, // ixo_trunk_disable
-    {"--enable", 1, 1, ADAPTER_ID, PATH_FC, nullptr}, // ixo_trunk_enable
-    {"--query", 1, 1, ADAPTER_ID, PATH_FC, nullptr}, // ixo_trunk_query
+    {"--disable", 1, 1, ADAPTER_ID, PATH_FC, ixo_trunk_disable},
+    {"--enable", 1, 1, ADAPTER_ID, PATH_FC, ixo_trunk_enable},
+    {"--query", 1, 1, ADAPTER_ID, PATH_FC, ixo_trunk_query},
 };
 static_assert(std::size(ixo_trunk_cmd_desc) == 3);
 
