@@ -3,6 +3,8 @@
 // the status the answer returns into the record's first word.
 #include "sim_driver.h"
 
+#include "xel_pcifn_records.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -179,6 +181,35 @@ int32_t iocfc_intr_set(sim_call &call)
     return XEL_STATUS_OK;
 }
 
+// The vHBA and vNIC enable and disable of a function: the IOC's own,
+// each on its driver's side only.
+int32_t side_change_state(sim_call &call, bool storage, bool enable)
+{
+    if (call.fn().storage() != storage)
+        return XEL_STATUS_CMD_NOTSUPP;
+    return change_state(call, enable);
+}
+
+int32_t vhba_enable(sim_call &call)
+{
+    return side_change_state(call, true, true);
+}
+
+int32_t vhba_disable(sim_call &call)
+{
+    return side_change_state(call, true, false);
+}
+
+int32_t vnic_enable(sim_call &call)
+{
+    return side_change_state(call, false, true);
+}
+
+int32_t vnic_disable(sim_call &call)
+{
+    return side_change_state(call, false, false);
+}
+
 // Every code the model answers, with the layout of its record.
 const sim_command commands[] = {
     {XEL_CMD_IOC_COMPARE_VERSIONS, 0, false, compare_versions},
@@ -242,6 +273,22 @@ const sim_command commands[] = {
     {XEL_CMD_ETHPORT_GET_ATTR, 0, true, sim_ethport_get_attr},
     {XEL_CMD_LPORT_GET_ATTR, 0, true, sim_lport_get_attr},
     {XEL_CMD_QOS_GET_ATTR, 0, true, sim_qos_get_attr},
+    // PCI functions, vHBA and vNIC: sim_pcifn.cpp, sim_vnic.cpp.
+    {XEL_CMD_PCIFN_CFG_GET, 0, true, sim_pcifn_cfg_get},
+    {XEL_CMD_VHBA_CREATE, 0, true, sim_pcifn_create},
+    {XEL_CMD_VHBA_DELETE, 0, true, sim_pcifn_delete},
+    {XEL_CMD_PCIFN_ENABLE, 0, true, sim_pcifn_enable},
+    {XEL_CMD_PCIFN_DISABLE, 0, true, sim_pcifn_disable},
+    {XEL_CMD_PCIFN_CFG_TYPE, 0, true, sim_pcifn_cfg_type},
+    {XEL_CMD_VHBA_SET_BW, 0, true, sim_pcifn_set_bw},
+    {XEL_CMD_VNIC_GET_ATTR, XEL_VNIC_ATTR_SIZE, true, sim_vnic_get_attr},
+    {XEL_CMD_VNIC_ENABLE, 0, true, vnic_enable},
+    {XEL_CMD_VNIC_DISABLE, 0, true, vnic_disable},
+    {XEL_CMD_VNIC_GET_STATS, XEL_VNIC_STATS_SIZE, true, sim_vnic_get_stats},
+    {XEL_CMD_VNIC_CLEAR_STATS, 0, true, sim_vnic_clear_stats},
+    {XEL_CMD_VHBA_GET_ATTR, 0, true, sim_vhba_get_attr},
+    {XEL_CMD_VHBA_ENABLE, 0, true, vhba_enable},
+    {XEL_CMD_VHBA_DISABLE, 0, true, vhba_disable},
     {XEL_CMD_QOS_ENABLE, 0, true, sim_qos_enable},
     {XEL_CMD_QOS_DISABLE, 0, true, sim_qos_disable},
     {XEL_CMD_QOS_GET_VC_ATTR, 0, true, sim_qos_get_vc_attr},

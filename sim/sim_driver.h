@@ -114,6 +114,18 @@ int32_t sim_diag_led_test(sim_call &call);
 int32_t sim_diag_beacon(sim_call &call);
 int32_t sim_diag_tsensor_query(sim_call &call);
 int32_t sim_qos_get_attr(sim_call &call);
+// The PCI function table and the vHBA (sim_pcifn.cpp), the vNIC (sim_vnic.cpp).
+int32_t sim_pcifn_cfg_get(sim_call &call);
+int32_t sim_pcifn_create(sim_call &call);
+int32_t sim_pcifn_delete(sim_call &call);
+int32_t sim_pcifn_set_bw(sim_call &call);
+int32_t sim_pcifn_enable(sim_call &call);
+int32_t sim_pcifn_disable(sim_call &call);
+int32_t sim_pcifn_cfg_type(sim_call &call);
+int32_t sim_vhba_get_attr(sim_call &call);
+int32_t sim_vnic_get_attr(sim_call &call);
+int32_t sim_vnic_get_stats(sim_call &call);
+int32_t sim_vnic_clear_stats(sim_call &call);
 // QoS and rate limiting (sim_qos.cpp).
 int32_t sim_qos_enable(sim_call &call);
 int32_t sim_qos_disable(sim_call &call);

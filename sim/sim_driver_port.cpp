@@ -100,10 +100,8 @@ uint32_t sim_port_address(const sim_call &call, const sim_port_state &port)
     return sim_fc_address(static_cast<uint8_t>(0x0a + call.ref.adapter_index), static_cast<uint8_t>(0x10 + number), 0);
 }
 
-namespace {
-
 // The configured settings take effect as the port comes up.
-void come_up(sim_port_state &port)
+void sim_port_come_up(sim_port_state &port)
 {
     port.op_topology = port.cfg_topology;
     port.op_speed = port.cfg_speed;
@@ -117,6 +115,8 @@ void come_up(sim_port_state &port)
     if (port.op_qos == 1)
         sim_qos_login(port);
 }
+
+namespace {
 
 xel_boot_cfg_t boot_record(const sim_port_state &port)
 {
@@ -178,7 +178,7 @@ int32_t set_port_enabled(sim_call &call, bool enable)
     if (port.dport)
         return XEL_STATUS_DPORT_ERR;
     if (enable && !call.stuck && (!port.enabled || !port.fcoe_enabled || port.in_transit))
-        come_up(port);
+        sim_port_come_up(port);
     port.enabled = enable;
     port.in_transit = call.stuck;
     port.preboot_disabled = false;
@@ -196,7 +196,7 @@ int32_t set_fcoe_enabled(sim_call &call, bool enable)
         return XEL_STATUS_IOC_NON_OP;
     sim_port_state &port = sim_port_of(call);
     if (enable && !port.fcoe_enabled)
-        come_up(port);
+        sim_port_come_up(port);
     port.fcoe_enabled = enable;
     call.changed = true;
     return XEL_STATUS_OK;

@@ -30,6 +30,7 @@ sim_host_state sim_initial_state(const sim_topology &topology)
     for (const auto &ad : topology.adapters) {
         state.adapter_names.push_back(ad.name);
         state.optrom_enabled.push_back(1);
+        state.pcifn_tables.push_back(sim_initial_pcifn_table(ad, true));
         for (const auto &fn : ad.functions) {
             sim_function_state &st = state.functions[fn.pci];
             // A function that has been up since the driver loaded: one boot,
@@ -259,7 +260,11 @@ json state_to_json(const sim_host_state &state)
         functions[pci] = {{"state", st.ioc_state},       {"name", st.name},
                           {"coalesce", st.coalesce},     {"delay", st.delay},
                           {"latency", st.latency},       {"drv_stats", st.drv_stats},
-                          {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)}};
+                          {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)},
+                          {"portlog", st.portlog},       {"vnic_stats", word_map(st.vnic_stats, false)}};
+    doc["pcifn_tables"] = json::array();
+    for (const auto &table : state.pcifn_tables)
+        doc["pcifn_tables"].push_back(hex_bytes(table));
     json &ports = doc["ports"] = json::object();
     for (const auto &[key, port] : state.ports)
         ports[key] = port_to_json(port);
@@ -295,7 +300,16 @@ sim_host_state state_from_json(const json &doc)
         st.drv_stats = obj.at("drv_stats");
         st.fw_stats = word_map_from(obj.at("fw_stats"));
         st.registers = word_map_from(obj.at("registers"));
+        st.portlog = obj.value("portlog", st.portlog);
+        if (obj.contains("vnic_stats"))
+            st.vnic_stats = word_map_from<uint64_t>(obj.at("vnic_stats"));
     }
+    // A host made before the function tables were kept starts them afresh.
+    if (doc.contains("pcifn_tables"))
+        for (const auto &table : doc.at("pcifn_tables"))
+            state.pcifn_tables.push_back(hex_bytes_from(table));
+    for (size_t a = state.pcifn_tables.size(); a < state.topology.adapters.size(); a++)
+        state.pcifn_tables.push_back(sim_initial_pcifn_table(state.topology.adapters[a], state.optrom_enabled.at(a)));
     // A host made before ports had a state of their own starts them afresh.
     state.ports = sim_initial_ports(state.topology);
     if (doc.contains("ports"))

@@ -48,6 +48,8 @@ struct sim_function_state {
     std::array<uint32_t, SIM_IOC_DRV_COUNTERS> drv_stats{};
     std::map<uint32_t, uint32_t> fw_stats;  // firmware statistics words by index; absent: 0
     std::map<uint32_t, uint32_t> registers; // written registers by byte offset
+    bool portlog = true;                    // the port log records (storage functions)
+    std::map<uint32_t, uint64_t> vnic_stats; // vNIC counters (xel_vnic_stats_t) by byte offset
 };
 
 // One physical port: the FC port of an HBA, or the port that a converged
@@ -119,6 +121,9 @@ struct sim_host_state {
     sim_topology topology;
     std::vector<std::string> adapter_names;             // by topology index
     std::vector<uint8_t> optrom_enabled;                // by topology index: the option ROM switch
+    // By topology index: the PCI function table (xel_ablk_cfg_t), the
+    // active instance and the one the adapter starts with at the next reboot.
+    std::vector<std::vector<uint8_t>> pcifn_tables;
     std::map<std::string, sim_function_state> functions; // by PCI address
     std::map<std::string, sim_port_state> ports;         // by sim_port_key
     std::vector<sim_fault> faults;
@@ -137,6 +142,13 @@ std::string sim_port_key(const sim_adapter &adapter, uint32_t port);
 // The ports of the topology as they start: settings at their defaults,
 // link, D-port and trunk as the topology says, counters seeded.
 std::map<std::string, sim_port_state> sim_initial_ports(const sim_topology &topology);
+
+// The PCI function table an adapter starts with: its functions, both
+// instances alike (sim_pcifn.cpp).
+std::vector<uint8_t> sim_initial_pcifn_table(const sim_adapter &adapter, bool optrom);
+// A host reboot: every adapter runs its configured function table, and
+// every port comes up with its configured settings.
+void sim_reboot_host(sim_host_state &state);
 
 // Where the state is kept under a root.
 std::string sim_state_dir(const std::string &root);

@@ -100,3 +100,21 @@ int ixo_ratelim_enable(char **argv, int argc, ixo_id_t *id);
 int ixo_ratelim_disable(char **argv, int argc, ixo_id_t *id);
 int ixo_ratelim_query(char **argv, int argc, ixo_id_t *id);
 int ixo_ratelim_defspeed(char **argv, int argc, ixo_id_t *id);
+
+// PCI function, vHBA and vNIC classes (ixopcifn.cpp, ixovhba.cpp, ixovnic*.cpp).
+int ixo_pcifn_list(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_create_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_delete_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_bw_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_enable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_disable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_intr_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_query_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_create_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_delete_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_bw_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_enable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_disable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_query_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_stats_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);

@@ -196,7 +196,7 @@ const ixo_cmd_desc_t ixo_mfg_cmd_desc[] = {
 static_assert(std::size(ixo_mfg_cmd_desc) == 1);
 
 const ixo_cmd_desc_t ixo_pcifn_cmd_desc[] = {
-    {"--list", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_pcifn_list
+    {"--list", 1, 1, ADAPTER_ID, PATH_ANY, ixo_pcifn_list},
 };
 static_assert(std::size(ixo_pcifn_cmd_desc) == 1);
 
@@ -273,27 +273,27 @@ const ixo_cmd_desc_t ixo_trunk_cmd_desc[] = {
 static_assert(std::size(ixo_trunk_cmd_desc) == 3);
 
 const ixo_cmd_desc_t ixo_vhba_cmd_desc[] = {
-    {"--bw", 2, 2, PCIFN_FIRST_IOC, PATH_FC, nullptr}, // ixo_vhba_bw_hdlr
-    {"--create", 1, 3, PORT_FIRST_IOC, PATH_FC, nullptr}, // ixo_vhba_create_hdlr
-    {"--delete", 1, 1, PCIFN_FIRST_IOC, PATH_FC, nullptr}, // ixo_vhba_delete_hdlr
-    {"--disable", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_disable_hdlr
-    {"--enable", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_enable_hdlr
-    {"--intr", 3, 5, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_intr_hdlr
-    {"--query", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_query_hdlr
+    {"--bw", 2, 2, PCIFN_FIRST_IOC, PATH_FC, ixo_vhba_bw_hdlr},
+    {"--create", 1, 3, PORT_FIRST_IOC, PATH_FC, ixo_vhba_create_hdlr},
+    {"--delete", 1, 1, PCIFN_FIRST_IOC, PATH_FC, ixo_vhba_delete_hdlr},
+    {"--disable", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_disable_hdlr},
+    {"--enable", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_enable_hdlr},
+    {"--intr", 3, 5, PCIFN_ID, PATH_FC, ixo_vhba_intr_hdlr},
+    {"--query", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_query_hdlr},
     {"--stats", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_stats_hdlr
     {"--statsclr", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_statsclr_hdlr
 };
 static_assert(std::size(ixo_vhba_cmd_desc) == 9);
 
 const ixo_cmd_desc_t ixo_vnic_cmd_desc[] = {
-    {"--bw", 3, 5, PCIFN_FIRST_IOC, PATH_ETH, nullptr}, // ixo_vnic_bw_hdlr
-    {"--create", 1, 5, PORT_FIRST_IOC, PATH_ETH, nullptr}, // ixo_vnic_create_hdlr
-    {"--delete", 1, 1, PCIFN_FIRST_IOC, PATH_ETH, nullptr}, // ixo_vnic_delete_hdlr
-    {"--disable", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_disable_hdlr
-    {"--enable", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_enable_hdlr
-    {"--query", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_query_hdlr
-    {"--stats", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_stats_hdlr
-    {"--statsclr", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_statsclr_hdlr
+    {"--bw", 3, 5, PCIFN_FIRST_IOC, PATH_ETH, ixo_vnic_bw_hdlr},
+    {"--create", 1, 5, PORT_FIRST_IOC, PATH_ETH, ixo_vnic_create_hdlr},
+    {"--delete", 1, 1, PCIFN_FIRST_IOC, PATH_ETH, ixo_vnic_delete_hdlr},
+    {"--disable", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_disable_hdlr},
+    {"--enable", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_enable_hdlr},
+    {"--query", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_query_hdlr},
+    {"--stats", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_stats_hdlr},
+    {"--statsclr", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_statsclr_hdlr},
 };
 static_assert(std::size(ixo_vnic_cmd_desc) == 8);
 
