@@ -118,3 +118,6 @@ int ixo_vnic_disable_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_vnic_query_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_vnic_stats_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_vnic_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);
+
+// The port performance monitor (ixoport_perf.cpp).
+int ixo_port_perf(char **argv, int argc, ixo_id_t *id);

@@ -228,7 +228,7 @@ const ixo_cmd_desc_t ixo_port_cmd_desc[] = {
     {"--pcifn_ethlist", 2, 2, ADAPTER_ID, PATH_ANY, ixo_port_pcifn_ethlist},
     {"--pcifn_fclist", 2, 2, ADAPTER_ID, PATH_ANY, ixo_port_pcifn_fclist},
     {"--pcifn_list", 2, 2, ADAPTER_ID, PATH_ANY, ixo_port_pcifn_list},
-    {"--perf", 1, 5, ID_NONE, PATH_FC, nullptr}, // ixo_port_perf
+    {"--perf", 1, 5, ID_NONE, PATH_FC, ixo_port_perf},
     {"--query", 1, 1, PORT_ID, PATH_ANY, ixo_port_query},
     {"--speed", 1, 2, PORT_ID, PATH_FC, ixo_port_speed},
     {"--stats", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_port_statistics},
