@@ -9,12 +9,10 @@
 #include "ixo_errors.h"
 #include "ixo_values.h"
 
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -387,7 +385,7 @@ void ixo_perf_read_all(ixo_perf_state &s, ixo_perf_sample *into)
 
 void ixo_perf_sample_once(ixo_perf_state &s, uint64_t interval)
 {
-    std::this_thread::sleep_for(std::chrono::seconds(interval));
+    xell_sleep(static_cast<unsigned>(interval));
     std::memset(s.new_perf_int, 0, sizeof s.new_perf_int);
     for (size_t i = 0; i < s.attrs.size(); i++) {
         ixo_port_perf_attr_t &entry = s.attrs[i];

@@ -1,5 +1,7 @@
 # The performance monitor with traffic off: one port, and a range whose
-# last port precedes the first.
+# last port precedes the first. Where a case waits for more than an
+# interval, the emulated host's clock runs a hundred times faster; the
+# rates are computed from the intervals as given.
 $ ixo-sim port --perf 1/0 -c 1
 | Port      1/0       
 | Type      FC        
@@ -8,7 +10,7 @@ $ ixo-sim port --perf 1/0 -c 1
 |     ================
 |        0.0     0.0  
 |
-$ ixo-sim port --perf 1/1-1/0 -c 1
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim port --perf 1/1-1/0 -c 1
 |
 | Ignoring invalid last port_id
 |
@@ -46,7 +48,7 @@ $ ixo-sim port --perf 9/0 -c 1
 # A range whose second word is a name: looked up, never a second target.
 $ ixo-sim port --name 1/1 second
 | successfully named the port: second
-$ ixo-sim port --perf 1/0-second -c 1
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim port --perf 1/0-second -c 1
 | Port      1/0       
 | Type      FC        
 |     ================
@@ -76,7 +78,7 @@ $ cat > traffic.json
 < ]}
 $ xelsim create traffic.json
 | Created the emulated host from file traffic.json: 5 PCI functions
-$ ixo-sim port --perf all -c 1
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim port --perf all -c 1
 | Port      1/0             1/1                     2/0                     3/0       
 | Type      FC              FC              FC              ETH             ETH       
 |     ================================================================================
@@ -84,7 +86,7 @@ $ ixo-sim port --perf all -c 1
 |     ================================================================================
 |        1.0M    2.0M    0.0     0.0     3.0M  512.0B    2.0M    4.9K  640.5K    1.2M 
 |
-$ ixo-sim port --perf 2/0 -c 1 -i 2
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim port --perf 2/0 -c 1 -i 2
 | Port              2/0               
 | Type      FC              ETH       
 |     ================================
@@ -97,7 +99,7 @@ $ ixo-sim port --perf 2/0 -c 1 -i 2
 # first interval after that starts the samples afresh.
 $ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0184334 --status 1 --after 1 --once
 | Fault added: 0000:05:00.0  0xC0184334  status 1  (once, after 1)
-$ ixo-sim port --perf 1/0 -c 3
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim port --perf 1/0 -c 3
 | Port      1/0       
 | Type      FC        
 |     ================
@@ -111,7 +113,7 @@ $ ixo-sim port --perf 1/0 -c 3
 |
 $ xelsim fault add --fn 0000:06:00.2 --cmd 0xC0184463 --status 1 --after 1 --once
 | Fault added: 0000:06:00.2  0xC0184363  status 1  (once, after 1)
-$ ixo-sim port --perf 2/0 -c 2
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim port --perf 2/0 -c 2
 | Port              2/0               
 | Type      FC              ETH       
 |     ================================
