@@ -6,7 +6,9 @@
 #include "sim_port.h"
 
 #include "xel_pcifn_records.h"
+#include "xel_fcpim_records.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -257,5 +259,48 @@ int32_t sim_vhba_get_attr(sim_call &call)
     attr.delay = call.st.delay;
     attr.latency = call.st.latency;
     store(call, record);
+    return XEL_STATUS_OK;
+}
+
+// ---- the initiator module's statistics ----------------------------------------
+
+std::map<uint32_t, uint32_t> sim_initial_im_stats()
+{
+    return {{offsetof(xel_itnim_iostats_t, total_io), 1024},
+            {offsetof(xel_itnim_iostats_t, data_in_bound_requests), 640},
+            {offsetof(xel_itnim_iostats_t, data_out_bound_requests), 384},
+            {offsetof(xel_itnim_iostats_t, total_io_completions), 1024},
+            {offsetof(xel_itnim_iostats_t, write_data_transferred_in_bytes), 1572864},
+            {offsetof(xel_itnim_iostats_t, read_data_transferred_in_bytes), 2621440}};
+}
+
+int32_t sim_fcpim_get_modstats(sim_call &call)
+{
+    if (!call.fn().storage())
+        return XEL_STATUS_CMD_NOTSUPP;
+    auto record = answer_record<xel_ioctl_fcpim_modstats_t>(call);
+    std::map<uint32_t, uint64_t> counters(call.st.im_stats.begin(), call.st.im_stats.end());
+    uint8_t stats[sizeof record.stats];
+    sim_put_counters(counters, stats, sizeof stats, sizeof(uint32_t));
+    std::memcpy(&record.stats, stats, sizeof stats);
+    store(call, record);
+    return XEL_STATUS_OK;
+}
+
+int32_t sim_fcpim_clr_modstats(sim_call &call)
+{
+    if (!call.fn().storage())
+        return XEL_STATUS_CMD_NOTSUPP;
+    call.st.im_stats.clear();
+    call.changed = true;
+    return XEL_STATUS_OK;
+}
+
+// No nexus has been deleted on the emulated fabric.
+int32_t sim_fcpim_get_del_itn_stats(sim_call &call)
+{
+    if (!call.fn().storage())
+        return XEL_STATUS_CMD_NOTSUPP;
+    store(call, answer_record<xel_ioctl_fcpim_del_itn_stats_t>(call));
     return XEL_STATUS_OK;
 }

@@ -37,6 +37,8 @@ sim_host_state sim_initial_state(const sim_topology &topology)
             // one enable, a few mailbox interrupts, the attribute fetch.
             st.drv_stats = {12, 1, 0, 0, 1, 0, 64, 0, 1, 0, 1};
             st.fw_stats = {{SIM_FW_ENABLE_REQS, 1}, {SIM_FW_GETATTR_REQS, 1}, {SIM_FW_IOCFC_CFG_REQS, 1}};
+            if (fn.storage())
+                st.im_stats = sim_initial_im_stats();
             if (!fn.enabled) {
                 st.ioc_state = 10;
                 for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
@@ -261,7 +263,8 @@ json state_to_json(const sim_host_state &state)
                           {"coalesce", st.coalesce},     {"delay", st.delay},
                           {"latency", st.latency},       {"drv_stats", st.drv_stats},
                           {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)},
-                          {"portlog", st.portlog},       {"vnic_stats", word_map(st.vnic_stats, false)}};
+                          {"portlog", st.portlog},       {"vnic_stats", word_map(st.vnic_stats, false)},
+                          {"im_stats", word_map(st.im_stats, false)}};
     doc["pcifn_tables"] = json::array();
     for (const auto &table : state.pcifn_tables)
         doc["pcifn_tables"].push_back(hex_bytes(table));
@@ -303,6 +306,8 @@ sim_host_state state_from_json(const json &doc)
         st.portlog = obj.value("portlog", st.portlog);
         if (obj.contains("vnic_stats"))
             st.vnic_stats = word_map_from<uint64_t>(obj.at("vnic_stats"));
+        if (obj.contains("im_stats"))
+            st.im_stats = word_map_from(obj.at("im_stats"));
     }
     // A host made before the function tables were kept starts them afresh.
     if (doc.contains("pcifn_tables"))

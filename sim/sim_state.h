@@ -50,6 +50,7 @@ struct sim_function_state {
     std::map<uint32_t, uint32_t> registers; // written registers by byte offset
     bool portlog = true;                    // the port log records (storage functions)
     std::map<uint32_t, uint64_t> vnic_stats; // vNIC counters (xel_vnic_stats_t) by byte offset
+    std::map<uint32_t, uint32_t> im_stats;   // initiator module I/O counters (xel_itnim_iostats_t) by byte offset
 };
 
 // One physical port: the FC port of an HBA, or the port that a converged
@@ -146,6 +147,8 @@ std::map<std::string, sim_port_state> sim_initial_ports(const sim_topology &topo
 // The PCI function table an adapter starts with: its functions, both
 // instances alike (sim_pcifn.cpp).
 std::vector<uint8_t> sim_initial_pcifn_table(const sim_adapter &adapter, bool optrom);
+// The initiator module's I/O counters a storage function starts with.
+std::map<uint32_t, uint32_t> sim_initial_im_stats();
 // A host reboot: every adapter runs its configured function table, and
 // every port comes up with its configured settings.
 void sim_reboot_host(sim_host_state &state);

@@ -110,6 +110,8 @@ int ixo_vhba_enable_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_vhba_disable_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_vhba_intr_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_vhba_query_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_stats_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_vnic_create_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_vnic_delete_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_vnic_bw_hdlr(char **argv, int argc, ixo_id_t *id);

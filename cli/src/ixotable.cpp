@@ -280,8 +280,8 @@ const ixo_cmd_desc_t ixo_vhba_cmd_desc[] = {
     {"--enable", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_enable_hdlr},
     {"--intr", 3, 5, PCIFN_ID, PATH_FC, ixo_vhba_intr_hdlr},
     {"--query", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_query_hdlr},
-    {"--stats", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_stats_hdlr
-    {"--statsclr", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_statsclr_hdlr
+    {"--stats", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_stats_hdlr},
+    {"--statsclr", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_statsclr_hdlr},
 };
 static_assert(std::size(ixo_vhba_cmd_desc) == 9);
 

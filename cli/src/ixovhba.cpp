@@ -1,10 +1,12 @@
-// The vHBA class: enable, disable, interrupt settings and query of the
-// storage functions of a port.
+// The vHBA class: enable, disable, interrupt settings, query and
+// statistics of the storage functions of a port.
 #include "ixo_commands.h"
 #include "ixo_errors.h"
 #include "ixo_usage.h"
 #include "ixo_values.h"
+#include "xell_fcpim.h"
 #include "xell_port.h"
+#include "xell_stats.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -174,5 +176,47 @@ int ixo_vhba_query_hdlr(char **, int, ixo_id_t *id)
     std::printf("Interrupt coalescing\t\t: %s\n", attr.coalesce ? "on" : "off");
     std::printf("Interrupt delay\t\t\t: %d us\n", static_cast<int>(attr.delay));
     std::printf("Interrupt latency\t\t: %d us\n", static_cast<int>(attr.latency));
+    return XEL_STATUS_OK;
+}
+
+int ixo_vhba_stats_hdlr(char **, int, ixo_id_t *id)
+{
+    xell_t *ioc = id->xell;
+    std::printf("\nvHBA IOC statistics\n");
+    std::printf("==================\n");
+    const xell_stats_t *desc = nullptr;
+    xel_ioc_stats_t ioc_stats{};
+    xel_status_t status = xell_ioc_get_stats(ioc, &desc, &ioc_stats);
+    if (status != XEL_STATUS_OK)
+        return status;
+    std::printf("\nIOC driver statistics:\n");
+    xell_print_stats(desc, &ioc_stats, 0, nullptr);
+    xel_itnim_iostats_t io{};
+    status = xell_fcpim_get_modstats(ioc, &desc, &io);
+    if (status != XEL_STATUS_OK)
+        return status;
+    std::printf("\nvHBA active ITN stats\n");
+    std::printf("=====================\n");
+    xell_print_stats(desc, &io, 0, nullptr);
+    std::printf("Total data transferred in bytes  : %u\n",
+                static_cast<unsigned>(xell_itnim_get_iothroughput(desc, &io)));
+    xel_fcpim_del_itn_stats_t deleted{};
+    if (xell_fcpim_get_del_itn_stats(ioc, &desc, &deleted) == XEL_STATUS_OK) {
+        std::printf("\nvHBA deleted ITN Stats\n");
+        std::printf("======================\n");
+        xell_print_stats(desc, &deleted, 0, nullptr);
+    }
+    return XEL_STATUS_OK;
+}
+
+int ixo_vhba_statsclr_hdlr(char **, int, ixo_id_t *id)
+{
+    xel_status_t status = xell_ioc_reset_stats(id->xell);
+    if (status == XEL_STATUS_OK)
+        status = xell_fcpim_clr_modstats(id->xell);
+    if (status != XEL_STATUS_OK)
+        return status;
+    std::printf("Successfully reset vHBA stats\n");
+    std::printf("Warning: All active XEL ITN stats are cleared\n");
     return XEL_STATUS_OK;
 }

@@ -169,3 +169,32 @@ $ ixo-sim vhba --bw 1/0/0 5G
 ! ERROR: "--bw" Command not supported
 !
 [162]
+
+# Statistics: the IOC's, the initiator module's with the bytes read and
+# written added up, and the deleted nexuses'; a clear resets the first two.
+$ ixo-sim vhba --stats 1/0 | sed -n '1,5p;/active ITN/,/in-bound/p;/Total data/p;/deleted ITN/,+3p'
+|
+| vHBA IOC statistics
+| ==================
+|
+| IOC driver statistics:
+| vHBA active ITN stats
+| =====================
+| 	Total IO : 1024
+| 	Data in-bound requests : 640
+| Total data transferred in bytes  : 4194304
+| vHBA deleted ITN Stats
+| ======================
+| 	Deleted ITN - Aborted IO requests : 0
+| 	Deleted ITN - IO timeouts : 0
+$ ixo-sim vhba --statsclr 1/0
+| Successfully reset vHBA stats
+| Warning: All active XEL ITN stats are cleared
+$ ixo-sim vhba --stats 1/0 | grep -E 'Mailbox|Total'
+| 	Mailbox interrupts : 0
+| 	Total IO : 0
+| 	Total IO Completions : 0
+| Total data transferred in bytes  : 0
+| 	Deleted ITN - Total IO count : 0
+$ ixo-sim vhba --stats 2/0 | grep 'Total data'
+| Total data transferred in bytes  : 4194304
