@@ -67,15 +67,21 @@ void run_vnic_traffic(sim_call &call)
     call.changed = true;
 }
 
-// The layout counts are the driver's own, not counters: a clear keeps them.
-void put_layout(xel_vnic_stats_t *stats)
+// The layout counts are the driver's own, not counters: a clear keeps
+// them. A count the state holds (a test's odd driver) stands instead.
+void put_layout(const std::map<uint32_t, uint64_t> &held, xel_vnic_stats_t *stats)
 {
-    stats->num_txf = 1;
-    stats->txf_stats[0].num_txq = 1;
-    stats->num_rxf = 1;
-    stats->rxf_stats[0].num_rxp = 1;
-    stats->rxf_stats[0].rxp_stats[0].num_rxq = 2;
-    stats->rxf_stats[0].rxp_stats[0].rxq_stats[1].rx_queue = 1;
+    auto put = [&](uint64_t &field, uint64_t value) {
+        auto offset = static_cast<uint32_t>(reinterpret_cast<uint8_t *>(&field) - reinterpret_cast<uint8_t *>(stats));
+        if (held.count(offset) == 0)
+            field = value;
+    };
+    put(stats->num_txf, 1);
+    put(stats->txf_stats[0].num_txq, 1);
+    put(stats->num_rxf, 1);
+    put(stats->rxf_stats[0].num_rxp, 1);
+    put(stats->rxf_stats[0].rxp_stats[0].num_rxq, 2);
+    put(stats->rxf_stats[0].rxp_stats[0].rxq_stats[1].rx_queue, 1);
 }
 
 } // namespace
@@ -107,7 +113,7 @@ int32_t sim_vnic_get_stats(sim_call &call)
     sim_put_counters(call.st.vnic_stats, data, XEL_VNIC_STATS_SIZE, sizeof(uint64_t));
     xel_vnic_stats_t layout{};
     std::memcpy(&layout, data, sizeof layout);
-    put_layout(&layout);
+    put_layout(call.st.vnic_stats, &layout);
     std::memcpy(data, &layout, sizeof layout);
     return XEL_STATUS_OK;
 }
