@@ -4,6 +4,7 @@
 #include "sim_driver.h"
 
 #include "xel_auth_records.h"
+#include "xel_pcifn_records.h"
 
 #include <algorithm>
 #include <cstring>
@@ -181,6 +182,35 @@ int32_t iocfc_intr_set(sim_call &call)
     return XEL_STATUS_OK;
 }
 
+// The vHBA and vNIC enable and disable of a function: the IOC's own,
+// each on its driver's side only.
+int32_t side_change_state(sim_call &call, bool storage, bool enable)
+{
+    if (call.fn().storage() != storage)
+        return XEL_STATUS_CMD_NOTSUPP;
+    return change_state(call, enable);
+}
+
+int32_t vhba_enable(sim_call &call)
+{
+    return side_change_state(call, true, true);
+}
+
+int32_t vhba_disable(sim_call &call)
+{
+    return side_change_state(call, true, false);
+}
+
+int32_t vnic_enable(sim_call &call)
+{
+    return side_change_state(call, false, true);
+}
+
+int32_t vnic_disable(sim_call &call)
+{
+    return side_change_state(call, false, false);
+}
+
 // Every code the model answers, with the layout of its record.
 const sim_command commands[] = {
     {XEL_CMD_IOC_COMPARE_VERSIONS, 0, false, compare_versions},
@@ -244,6 +274,35 @@ const sim_command commands[] = {
     {XEL_CMD_ETHPORT_GET_ATTR, 0, true, sim_ethport_get_attr},
     {XEL_CMD_LPORT_GET_ATTR, 0, true, sim_lport_get_attr},
     {XEL_CMD_QOS_GET_ATTR, 0, true, sim_qos_get_attr},
+    // PCI functions, vHBA and vNIC: sim_pcifn.cpp, sim_vnic.cpp.
+    {XEL_CMD_PCIFN_CFG_GET, 0, true, sim_pcifn_cfg_get},
+    {XEL_CMD_VHBA_CREATE, 0, true, sim_pcifn_create},
+    {XEL_CMD_VHBA_DELETE, 0, true, sim_pcifn_delete},
+    {XEL_CMD_PCIFN_ENABLE, 0, true, sim_pcifn_enable},
+    {XEL_CMD_PCIFN_DISABLE, 0, true, sim_pcifn_disable},
+    {XEL_CMD_PCIFN_CFG_TYPE, 0, true, sim_pcifn_cfg_type},
+    {XEL_CMD_VHBA_SET_BW, 0, true, sim_pcifn_set_bw},
+    {XEL_CMD_VNIC_GET_ATTR, XEL_VNIC_ATTR_SIZE, true, sim_vnic_get_attr},
+    {XEL_CMD_VNIC_ENABLE, 0, true, vnic_enable},
+    {XEL_CMD_VNIC_DISABLE, 0, true, vnic_disable},
+    {XEL_CMD_VNIC_GET_STATS, XEL_VNIC_STATS_SIZE, true, sim_vnic_get_stats},
+    {XEL_CMD_VNIC_CLEAR_STATS, 0, true, sim_vnic_clear_stats},
+    {XEL_CMD_VHBA_GET_ATTR, 0, true, sim_vhba_get_attr},
+    {XEL_CMD_VHBA_ENABLE, 0, true, vhba_enable},
+    {XEL_CMD_VHBA_DISABLE, 0, true, vhba_disable},
+    {XEL_CMD_FCPIM_GET_MODSTATS, 0, true, sim_fcpim_get_modstats},
+    {XEL_CMD_FCPIM_CLR_MODSTATS, 0, true, sim_fcpim_clr_modstats},
+    {XEL_CMD_FCPIM_GET_DEL_ITN_STATS, 0, true, sim_fcpim_get_del_itn_stats},
+    {XEL_CMD_QOS_ENABLE, 0, true, sim_qos_enable},
+    {XEL_CMD_QOS_DISABLE, 0, true, sim_qos_disable},
+    {XEL_CMD_QOS_GET_VC_ATTR, 0, true, sim_qos_get_vc_attr},
+    {XEL_CMD_QOS_GET_STATS, sizeof(xel_ioctl_fcport_stats_t) - xel_cmd_size(XEL_CMD_QOS_GET_STATS), true,
+     sim_qos_get_stats},
+    {XEL_CMD_QOS_RESET_STATS, 0, true, sim_qos_reset_stats},
+    {XEL_CMD_QOS_SET_BW, 0, true, sim_qos_set_bw},
+    {XEL_CMD_RATELIM_ENABLE, 0, true, sim_ratelim_enable},
+    {XEL_CMD_RATELIM_DISABLE, 0, true, sim_ratelim_disable},
+    {XEL_CMD_RATELIM_SET_SPEED, 0, true, sim_ratelim_set_speed},
     {XEL_CMD_BIOS_CFG, 0, true, sim_bios_cfg},
     {XEL_CMD_BIOS_QUERY, 0, true, sim_bios_query},
     {XEL_CMD_FABRIC_GET_LPORTS, 0, true, sim_fabric_get_lports},

@@ -100,17 +100,23 @@ uint32_t sim_port_address(const sim_call &call, const sim_port_state &port)
     return sim_fc_address(static_cast<uint8_t>(0x0a + call.ref.adapter_index), static_cast<uint8_t>(0x10 + number), 0);
 }
 
-namespace {
-
 // The configured settings take effect as the port comes up.
-void come_up(sim_port_state &port)
+void sim_port_come_up(sim_port_state &port)
 {
     port.op_topology = port.cfg_topology;
     port.op_speed = port.cfg_speed;
     port.op_cfg_hardalpa = port.cfg_hardalpa;
     port.op_hardalpa = port.hardalpa;
     port.op_bbsc = port.bbsc;
+    port.op_qos = port.qos;
+    port.op_ratelimit = port.ratelimit;
+    port.op_trl_def_speed = port.trl_def_speed;
+    port.op_qos_bw = port.qos_bw;
+    if (port.op_qos == 1)
+        sim_qos_login(port);
 }
+
+namespace {
 
 xel_boot_cfg_t boot_record(const sim_port_state &port)
 {
@@ -155,9 +161,9 @@ void seed_port(const sim_adapter &ad, const sim_function &fn, sim_port_state *po
         port->enabled = false;
     port->preboot_disabled = port->preboot_disabled || fn.preboot_disabled;
     if (fn.qos != 0)
-        port->qos = static_cast<uint8_t>(fn.qos);
+        port->qos = port->op_qos = static_cast<uint8_t>(fn.qos);
     if (fn.ratelimit != 0)
-        port->ratelimit = static_cast<uint8_t>(fn.ratelimit);
+        port->ratelimit = port->op_ratelimit = static_cast<uint8_t>(fn.ratelimit);
     port->trunked = ad.trunked;
     port->mode_cfg = ad.port_mode;
 }
@@ -173,7 +179,7 @@ int32_t set_port_enabled(sim_call &call, bool enable)
     if (port.dport)
         return XEL_STATUS_DPORT_ERR;
     if (enable && !call.stuck && (!port.enabled || !port.fcoe_enabled || port.in_transit))
-        come_up(port);
+        sim_port_come_up(port);
     port.enabled = enable;
     port.in_transit = call.stuck;
     port.preboot_disabled = false;
@@ -191,7 +197,7 @@ int32_t set_fcoe_enabled(sim_call &call, bool enable)
         return XEL_STATUS_IOC_NON_OP;
     sim_port_state &port = sim_port_of(call);
     if (enable && !port.fcoe_enabled)
-        come_up(port);
+        sim_port_come_up(port);
     port.fcoe_enabled = enable;
     call.changed = true;
     return XEL_STATUS_OK;
@@ -277,13 +283,13 @@ void fill_cfg(const sim_port_state &port, xel_port_cfg_s *cfg)
     cfg->rx_bbcredit = 16;
     cfg->tx_bbcredit = 8;
     cfg->ratelimit = port.ratelimit;
-    cfg->trl_def_speed = XEL_PORT_SPEED_1GBPS;
+    cfg->trl_def_speed = port.trl_def_speed;
     cfg->bb_scn = port.bbsc ? 14 : 0;
     cfg->bb_scn_state = port.bbsc;
     cfg->faa_state = XEL_FAA_DISABLED;
     cfg->path_tov = 30;
     cfg->q_depth = 32;
-    cfg->qos_bw = {0, 60, 30, 10};
+    cfg->qos_bw = {1, port.qos_bw[0], port.qos_bw[1], port.qos_bw[2]};
 }
 
 } // namespace

@@ -29,6 +29,11 @@ uint32_t sim_fc_address(uint8_t domain, uint8_t area, uint8_t port);
 // The address the port logged in with; 0 without a link.
 uint32_t sim_port_address(const sim_call &call, const sim_port_state &port);
 
+// The configured settings take effect as the port comes up.
+void sim_port_come_up(sim_port_state &port);
+// A port coming up with QoS on logs in with it (sim_qos.cpp).
+void sim_qos_login(sim_port_state &port);
+
 // The speeds the installed SFP runs, automatic included (sim_sfp.cpp).
 bool sim_sfp_supports(const sim_call &call, uint32_t speed);
 

@@ -30,6 +30,7 @@ sim_host_state sim_initial_state(const sim_topology &topology)
     for (const auto &ad : topology.adapters) {
         state.adapter_names.push_back(ad.name);
         state.optrom_enabled.push_back(1);
+        state.pcifn_tables.push_back(sim_initial_pcifn_table(ad, true));
         for (const auto &fn : ad.functions) {
             sim_function_state &st = state.functions[fn.pci];
             // A function that has been up since the driver loaded: one boot,
@@ -38,6 +39,8 @@ sim_host_state sim_initial_state(const sim_topology &topology)
             st.fw_stats = {{SIM_FW_ENABLE_REQS, 1}, {SIM_FW_GETATTR_REQS, 1}, {SIM_FW_IOCFC_CFG_REQS, 1}};
             // IP over FC runs where the base logical port has that role.
             st.models.ipfc.enabled = fn.storage() && (fn.roles & 4) != 0;
+            if (fn.storage())
+                st.im_stats = sim_initial_im_stats();
             if (!fn.enabled) {
                 st.ioc_state = 10;
                 for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
@@ -187,6 +190,13 @@ json port_to_json(const sim_port_state &p)
             {"op_bbsc", p.op_bbsc},
             {"qos", p.qos},
             {"ratelimit", p.ratelimit},
+            {"op_qos", p.op_qos},
+            {"op_ratelimit", p.op_ratelimit},
+            {"trl_def_speed", p.trl_def_speed},
+            {"op_trl_def_speed", p.op_trl_def_speed},
+            {"qos_bw", p.qos_bw},
+            {"op_qos_bw", p.op_qos_bw},
+            {"qos_stats", word_map(p.qos_stats, false)},
             {"mode_cfg", p.mode_cfg},
             {"stats", word_map(p.stats, false)},
             {"fcoe_stats", word_map(p.fcoe_stats, false)},
@@ -215,6 +225,14 @@ sim_port_state port_from_json(const json &obj)
     p.beacon_seconds = obj.value("beacon_seconds", p.beacon_seconds);
     p.qos = obj.value("qos", p.qos);
     p.ratelimit = obj.value("ratelimit", p.ratelimit);
+    p.op_qos = obj.value("op_qos", p.qos);
+    p.op_ratelimit = obj.value("op_ratelimit", p.ratelimit);
+    p.trl_def_speed = obj.value("trl_def_speed", p.trl_def_speed);
+    p.op_trl_def_speed = obj.value("op_trl_def_speed", p.trl_def_speed);
+    p.qos_bw = obj.value("qos_bw", p.qos_bw);
+    p.op_qos_bw = obj.value("op_qos_bw", p.qos_bw);
+    if (obj.contains("qos_stats"))
+        p.qos_stats = word_map_from<uint64_t>(obj.at("qos_stats"));
     p.dport = obj.at("dport");
     p.trunked = obj.at("trunked");
     p.cfg_topology = obj.at("cfg_topology");
@@ -249,9 +267,14 @@ json state_to_json(const sim_host_state &state)
         functions[pci] = {{"state", st.ioc_state},       {"name", st.name},
                           {"coalesce", st.coalesce},     {"delay", st.delay},
                           {"latency", st.latency},       {"drv_stats", st.drv_stats},
-                          {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)}};
+                          {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)},
+                          {"portlog", st.portlog},       {"vnic_stats", word_map(st.vnic_stats, false)},
+                          {"im_stats", word_map(st.im_stats, false)}};
     for (const auto &[pci, st] : state.functions)
         sim_function_models_to_json(st.models, &functions[pci]);
+    doc["pcifn_tables"] = json::array();
+    for (const auto &table : state.pcifn_tables)
+        doc["pcifn_tables"].push_back(hex_bytes(table));
     json &ports = doc["ports"] = json::object();
     for (const auto &[key, port] : state.ports)
         ports[key] = port_to_json(port);
@@ -288,7 +311,18 @@ sim_host_state state_from_json(const json &doc)
         st.fw_stats = word_map_from(obj.at("fw_stats"));
         st.registers = word_map_from(obj.at("registers"));
         sim_function_models_from_json(obj, &st.models);
+        st.portlog = obj.value("portlog", st.portlog);
+        if (obj.contains("vnic_stats"))
+            st.vnic_stats = word_map_from<uint64_t>(obj.at("vnic_stats"));
+        if (obj.contains("im_stats"))
+            st.im_stats = word_map_from(obj.at("im_stats"));
     }
+    // A host made before the function tables were kept starts them afresh.
+    if (doc.contains("pcifn_tables"))
+        for (const auto &table : doc.at("pcifn_tables"))
+            state.pcifn_tables.push_back(hex_bytes_from(table));
+    for (size_t a = state.pcifn_tables.size(); a < state.topology.adapters.size(); a++)
+        state.pcifn_tables.push_back(sim_initial_pcifn_table(state.topology.adapters[a], state.optrom_enabled.at(a)));
     // A host made before ports had a state of their own starts them afresh.
     state.ports = sim_initial_ports(state.topology);
     if (doc.contains("ports"))

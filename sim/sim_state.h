@@ -50,6 +50,9 @@ struct sim_function_state {
     std::map<uint32_t, uint32_t> fw_stats;  // firmware statistics words by index; absent: 0
     std::map<uint32_t, uint32_t> registers; // written registers by byte offset
     sim_function_models models;             // IP over FC, authentication, log levels
+    bool portlog = true;                    // the port log records (storage functions)
+    std::map<uint32_t, uint64_t> vnic_stats; // vNIC counters (xel_vnic_stats_t) by byte offset
+    std::map<uint32_t, uint32_t> im_stats;   // initiator module I/O counters (xel_itnim_iostats_t) by byte offset
 };
 
 // One physical port: the FC port of an HBA, or the port that a converged
@@ -81,8 +84,15 @@ struct sim_port_state {
     uint16_t maxfrsize = 2112;
     bool bbsc = false; // credit recovery configured
     bool op_bbsc = false;
-    uint8_t qos = 0;       // QoS and target rate limiting as the firmware reports them: 1 on, 0 off
+    uint8_t qos = 0;       // QoS and target rate limiting as configured: 1 on, 0 off
     uint8_t ratelimit = 0;
+    uint8_t op_qos = 0;    // and as the port runs them since it came up
+    uint8_t op_ratelimit = 0;
+    uint8_t trl_def_speed = 1; // xel_port_speed: the default rate-limit speed
+    uint8_t op_trl_def_speed = 1;
+    std::array<uint8_t, 3> qos_bw{60, 30, 10}; // high, medium, low percentages
+    std::array<uint8_t, 3> op_qos_bw{60, 30, 10};
+    std::map<uint32_t, uint64_t> qos_stats; // xel_qos_stats_t words by byte offset
     uint32_t mode_cfg = 0; // personality for the next start (xel_mode_t)
     // Counters by byte offset into their record: port statistics
     // (xel_port_stats_t), FCoE (xel_fcoe_stats_t), CEE (xel_cee_stats_t).
@@ -115,6 +125,9 @@ struct sim_host_state {
     sim_topology topology;
     std::vector<std::string> adapter_names;             // by topology index
     std::vector<uint8_t> optrom_enabled;                // by topology index: the option ROM switch
+    // By topology index: the PCI function table (xel_ablk_cfg_t), the
+    // active instance and the one the adapter starts with at the next reboot.
+    std::vector<std::vector<uint8_t>> pcifn_tables;
     std::map<std::string, sim_function_state> functions; // by PCI address
     std::map<std::string, sim_port_state> ports;         // by sim_port_key
     std::vector<sim_fault> faults;
@@ -133,6 +146,15 @@ std::string sim_port_key(const sim_adapter &adapter, uint32_t port);
 // The ports of the topology as they start: settings at their defaults,
 // link, D-port and trunk as the topology says, counters seeded.
 std::map<std::string, sim_port_state> sim_initial_ports(const sim_topology &topology);
+
+// The PCI function table an adapter starts with: its functions, both
+// instances alike (sim_pcifn.cpp).
+std::vector<uint8_t> sim_initial_pcifn_table(const sim_adapter &adapter, bool optrom);
+// The initiator module's I/O counters a storage function starts with.
+std::map<uint32_t, uint32_t> sim_initial_im_stats();
+// A host reboot: every adapter runs its configured function table, and
+// every port comes up with its configured settings.
+void sim_reboot_host(sim_host_state &state);
 
 // Where the state is kept under a root.
 std::string sim_state_dir(const std::string &root);

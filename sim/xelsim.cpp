@@ -56,6 +56,8 @@ const char usage_text[] =
     "  caller [root | user | nocaps]\n"
     "                               who runs ixo-sim from now on: root, an ordinary account,\n"
     "                               or root without its capabilities; the caller when none is given\n"
+    "  reboot                       reboot the host: adapters run their configured PCI function\n"
+    "                               tables, ports their configured settings\n"
     "  help                         this text\n";
 
 int usage_error(const std::string &what)
@@ -449,6 +451,19 @@ int cmd_vpd(const args_t &args)
     return 0;
 }
 
+int cmd_reboot(const args_t &args)
+{
+    if (!args.empty())
+        return usage_error("reboot takes no arguments");
+    int status = with_host([](sim_store::session &s) {
+        sim_reboot_host(s.state);
+        s.changed = true;
+    });
+    if (status == 0)
+        std::printf("Host rebooted\n");
+    return status;
+}
+
 int cmd_help(const args_t &)
 {
     std::fputs(usage_text, stdout);
@@ -463,7 +478,7 @@ const struct {
     {"create", cmd_create}, {"presets", cmd_presets}, {"show", cmd_show}, {"log", cmd_log},
     {"fault", cmd_fault},   {"caller", cmd_caller},   {"sfp", cmd_sfp},         {"help", cmd_help},
     {"vpd", cmd_vpd},
-    {"--help", cmd_help},
+    {"--help", cmd_help},   {"reboot", cmd_reboot},
 };
 
 } // namespace

@@ -129,3 +129,40 @@ int ixo_auth_setencryptstring(char **argv, int argc, ixo_id_t *id);
 int ixo_auth_stats(char **argv, int argc, ixo_id_t *id);
 int ixo_auth_statsclr(char **argv, int argc, ixo_id_t *id);
 int ixo_log_level(char **argv, int argc, ixo_id_t *id);
+// Trunk, QoS and rate-limit classes (ixotrunk.cpp, ixoqos.cpp, ixoratelim.cpp).
+int ixo_trunk_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_trunk_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_trunk_query(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_query(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_setbw(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_stats(char **argv, int argc, ixo_id_t *id);
+int ixo_qos_statsclr(char **argv, int argc, ixo_id_t *id);
+int ixo_ratelim_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_ratelim_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_ratelim_query(char **argv, int argc, ixo_id_t *id);
+int ixo_ratelim_defspeed(char **argv, int argc, ixo_id_t *id);
+
+// PCI function, vHBA and vNIC classes (ixopcifn.cpp, ixovhba.cpp, ixovnic*.cpp).
+int ixo_pcifn_list(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_create_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_delete_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_bw_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_enable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_disable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_intr_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_query_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_stats_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vhba_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_create_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_delete_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_bw_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_enable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_disable_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_query_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_stats_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vnic_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);
+
+// The port performance monitor (ixoport_perf.cpp).
+int ixo_port_perf(char **argv, int argc, ixo_id_t *id);

@@ -196,7 +196,7 @@ const ixo_cmd_desc_t ixo_mfg_cmd_desc[] = {
 static_assert(std::size(ixo_mfg_cmd_desc) == 1);
 
 const ixo_cmd_desc_t ixo_pcifn_cmd_desc[] = {
-    {"--list", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_pcifn_list
+    {"--list", 1, 1, ADAPTER_ID, PATH_ANY, ixo_pcifn_list},
 };
 static_assert(std::size(ixo_pcifn_cmd_desc) == 1);
 
@@ -228,7 +228,7 @@ const ixo_cmd_desc_t ixo_port_cmd_desc[] = {
     {"--pcifn_ethlist", 2, 2, ADAPTER_ID, PATH_ANY, ixo_port_pcifn_ethlist},
     {"--pcifn_fclist", 2, 2, ADAPTER_ID, PATH_ANY, ixo_port_pcifn_fclist},
     {"--pcifn_list", 2, 2, ADAPTER_ID, PATH_ANY, ixo_port_pcifn_list},
-    {"--perf", 1, 5, ID_NONE, PATH_FC, nullptr}, // ixo_port_perf
+    {"--perf", 1, 5, ID_NONE, PATH_FC, ixo_port_perf},
     {"--query", 1, 1, PORT_ID, PATH_ANY, ixo_port_query},
     {"--speed", 1, 2, PORT_ID, PATH_FC, ixo_port_speed},
     {"--stats", 1, 1, PORT_ID, PATH_ANY_OPER, ixo_port_statistics},
@@ -238,20 +238,20 @@ const ixo_cmd_desc_t ixo_port_cmd_desc[] = {
 static_assert(std::size(ixo_port_cmd_desc) == 25);
 
 const ixo_cmd_desc_t ixo_qos_cmd_desc[] = {
-    {"--disable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_qos_disable
-    {"--enable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_qos_enable
-    {"--query", 1, 2, PORT_ID, PATH_FC, nullptr}, // ixo_qos_query
-    {"--setbw", 7, 7, PORT_ID, PATH_FC, nullptr}, // ixo_qos_setbw
-    {"--stats", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_qos_stats
-    {"--statsclr", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_qos_statsclr
+    {"--disable", 1, 1, PORT_ID, PATH_FC, ixo_qos_disable},
+    {"--enable", 1, 1, PORT_ID, PATH_FC, ixo_qos_enable},
+    {"--query", 1, 2, PORT_ID, PATH_FC, ixo_qos_query},
+    {"--setbw", 7, 7, PORT_ID, PATH_FC, ixo_qos_setbw},
+    {"--stats", 1, 1, PORT_ID, PATH_FC, ixo_qos_stats},
+    {"--statsclr", 1, 1, PORT_ID, PATH_FC, ixo_qos_statsclr},
 };
 static_assert(std::size(ixo_qos_cmd_desc) == 6);
 
 const ixo_cmd_desc_t ixo_ratelim_cmd_desc[] = {
-    {"--defspeed", 1, 2, PORT_ID, PATH_FC, nullptr}, // ixo_ratelim_defspeed
-    {"--disable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_ratelim_disable
-    {"--enable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_ratelim_enable
-    {"--query", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_ratelim_query
+    {"--defspeed", 1, 2, PORT_ID, PATH_FC, ixo_ratelim_defspeed},
+    {"--disable", 1, 1, PORT_ID, PATH_FC, ixo_ratelim_disable},
+    {"--enable", 1, 1, PORT_ID, PATH_FC, ixo_ratelim_enable},
+    {"--query", 1, 1, PORT_ID, PATH_FC, ixo_ratelim_query},
 };
 static_assert(std::size(ixo_ratelim_cmd_desc) == 4);
 
@@ -266,34 +266,34 @@ const ixo_cmd_desc_t ixo_rport_cmd_desc[] = {
 static_assert(std::size(ixo_rport_cmd_desc) == 6);
 
 const ixo_cmd_desc_t ixo_trunk_cmd_desc[] = {
-    {"--disable", 1, 1, ADAPTER_ID, PATH_FC, nullptr}, // ixo_trunk_disable
-    {"--enable", 1, 1, ADAPTER_ID, PATH_FC, nullptr}, // ixo_trunk_enable
-    {"--query", 1, 1, ADAPTER_ID, PATH_FC, nullptr}, // ixo_trunk_query
+    {"--disable", 1, 1, ADAPTER_ID, PATH_FC, ixo_trunk_disable},
+    {"--enable", 1, 1, ADAPTER_ID, PATH_FC, ixo_trunk_enable},
+    {"--query", 1, 1, ADAPTER_ID, PATH_FC, ixo_trunk_query},
 };
 static_assert(std::size(ixo_trunk_cmd_desc) == 3);
 
 const ixo_cmd_desc_t ixo_vhba_cmd_desc[] = {
-    {"--bw", 2, 2, PCIFN_FIRST_IOC, PATH_FC, nullptr}, // ixo_vhba_bw_hdlr
-    {"--create", 1, 3, PORT_FIRST_IOC, PATH_FC, nullptr}, // ixo_vhba_create_hdlr
-    {"--delete", 1, 1, PCIFN_FIRST_IOC, PATH_FC, nullptr}, // ixo_vhba_delete_hdlr
-    {"--disable", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_disable_hdlr
-    {"--enable", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_enable_hdlr
-    {"--intr", 3, 5, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_intr_hdlr
-    {"--query", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_query_hdlr
-    {"--stats", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_stats_hdlr
-    {"--statsclr", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_vhba_statsclr_hdlr
+    {"--bw", 2, 2, PCIFN_FIRST_IOC, PATH_FC, ixo_vhba_bw_hdlr},
+    {"--create", 1, 3, PORT_FIRST_IOC, PATH_FC, ixo_vhba_create_hdlr},
+    {"--delete", 1, 1, PCIFN_FIRST_IOC, PATH_FC, ixo_vhba_delete_hdlr},
+    {"--disable", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_disable_hdlr},
+    {"--enable", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_enable_hdlr},
+    {"--intr", 3, 5, PCIFN_ID, PATH_FC, ixo_vhba_intr_hdlr},
+    {"--query", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_query_hdlr},
+    {"--stats", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_stats_hdlr},
+    {"--statsclr", 1, 1, PCIFN_ID, PATH_FC, ixo_vhba_statsclr_hdlr},
 };
 static_assert(std::size(ixo_vhba_cmd_desc) == 9);
 
 const ixo_cmd_desc_t ixo_vnic_cmd_desc[] = {
-    {"--bw", 3, 5, PCIFN_FIRST_IOC, PATH_ETH, nullptr}, // ixo_vnic_bw_hdlr
-    {"--create", 1, 5, PORT_FIRST_IOC, PATH_ETH, nullptr}, // ixo_vnic_create_hdlr
-    {"--delete", 1, 1, PCIFN_FIRST_IOC, PATH_ETH, nullptr}, // ixo_vnic_delete_hdlr
-    {"--disable", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_disable_hdlr
-    {"--enable", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_enable_hdlr
-    {"--query", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_query_hdlr
-    {"--stats", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_stats_hdlr
-    {"--statsclr", 1, 1, PCIFN_ID, PATH_ETH, nullptr}, // ixo_vnic_statsclr_hdlr
+    {"--bw", 3, 5, PCIFN_FIRST_IOC, PATH_ETH, ixo_vnic_bw_hdlr},
+    {"--create", 1, 5, PORT_FIRST_IOC, PATH_ETH, ixo_vnic_create_hdlr},
+    {"--delete", 1, 1, PCIFN_FIRST_IOC, PATH_ETH, ixo_vnic_delete_hdlr},
+    {"--disable", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_disable_hdlr},
+    {"--enable", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_enable_hdlr},
+    {"--query", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_query_hdlr},
+    {"--stats", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_stats_hdlr},
+    {"--statsclr", 1, 1, PCIFN_ID, PATH_ETH, ixo_vnic_statsclr_hdlr},
 };
 static_assert(std::size(ixo_vnic_cmd_desc) == 8);
 

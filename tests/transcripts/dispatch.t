@@ -66,8 +66,8 @@ $ ixo-sim bootdup --query x
 ! ERROR: "--query" Command not supported
 !
 [162]
-$ ixo-sim port --perf all
-! ERROR: "--perf" Command not supported
+$ ixo-sim fcpim --ioperf 9/9
+! ERROR: "--ioperf" Command not supported
 !
 [162]
 # With no adapter in the host every target error reads the same.

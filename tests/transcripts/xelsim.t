@@ -115,6 +115,8 @@ $ xelsim
 !   caller [root | user | nocaps]
 !                                who runs ixo-sim from now on: root, an ordinary account,
 !                                or root without its capabilities; the caller when none is given
+!   reboot                       reboot the host: adapters run their configured PCI function
+!                                tables, ports their configured settings
 !   help                         this text
 [2]
 

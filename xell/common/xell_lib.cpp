@@ -1,4 +1,5 @@
 #include "xell.h"
+#include "xell_sys.h"
 
 namespace {
 int application_id = 0;
@@ -13,4 +14,10 @@ xel_status_t xell_libinit(int app_id)
 void xell_libexit()
 {
     application_id = 0;
+}
+
+void xell_sleep(unsigned seconds)
+{
+    for (unsigned i = 0; i < seconds; i++)
+        xell_os().sleep_ms(1000);
 }
