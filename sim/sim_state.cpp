@@ -244,7 +244,8 @@ json state_to_json(const sim_host_state &state)
         functions[pci] = {{"state", st.ioc_state},       {"name", st.name},
                           {"coalesce", st.coalesce},     {"delay", st.delay},
                           {"latency", st.latency},       {"drv_stats", st.drv_stats},
-                          {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)}};
+                          {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)},
+                          {"fabric_cleared", st.fabric_cleared}, {"rport_speeds", word_map(st.rport_speeds, false)}};
     json &ports = doc["ports"] = json::object();
     for (const auto &[key, port] : state.ports)
         ports[key] = port_to_json(port);
@@ -280,6 +281,9 @@ sim_host_state state_from_json(const json &doc)
         st.drv_stats = obj.at("drv_stats");
         st.fw_stats = word_map_from(obj.at("fw_stats"));
         st.registers = word_map_from(obj.at("registers"));
+        st.fabric_cleared = obj.value("fabric_cleared", std::set<std::string>{});
+        if (obj.contains("rport_speeds"))
+            st.rport_speeds = word_map_from(obj.at("rport_speeds"));
     }
     // A host made before ports had a state of their own starts them afresh.
     state.ports = sim_initial_ports(state.topology);
@@ -508,7 +512,8 @@ int sim_store::transact(const std::function<void(session &)> &fn, std::string *e
     bool saved = !s.changed || save_state(dir, s.state);
     if (!s.changed)
         keep_state(dir, std::move(s.state));
-    if (!saved || !append_lines(dir + "/requests.log", s.log)) {
+    if (!saved || !append_lines(dir + "/requests.log", s.log) ||
+        (!s.frames.empty() && !append_lines(dir + "/frames.log", s.frames))) {
         set_error(error, dir + ": cannot write the host state");
         return EIO;
     }
@@ -541,6 +546,16 @@ bool sim_store::recreate(const std::function<bool(std::string *)> &build_tree, c
 int sim_store::read_log(std::string *text, std::string *error)
 {
     return transact([&](session &) { read_file(sim_state_dir(root_) + "/requests.log", text); }, error);
+}
+
+int sim_store::read_frames(std::string *text, std::string *error)
+{
+    return transact([&](session &) { read_file(sim_state_dir(root_) + "/frames.log", text); }, error);
+}
+
+int sim_store::clear_frames(std::string *error)
+{
+    return transact([&](session &) { write_file(sim_state_dir(root_) + "/frames.log", ""); }, error);
 }
 
 int sim_store::clear_log(std::string *error)

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,11 @@ struct sim_function_state {
     std::array<uint32_t, SIM_IOC_DRV_COUNTERS> drv_stats{};
     std::map<uint32_t, uint32_t> fw_stats;  // firmware statistics words by index; absent: 0
     std::map<uint32_t, uint32_t> registers; // written registers by byte offset
+    // The fabric's view: the counters reset since the host started ("lport",
+    // "vf", "rport:<n>", "itnim:<n>") and the speeds assigned to remote
+    // ports, by their number.
+    std::set<std::string> fabric_cleared;
+    std::map<uint32_t, uint32_t> rport_speeds;
 };
 
 // One physical port: the FC port of an HBA, or the port that a converged
@@ -148,6 +154,7 @@ public:
     struct session {
         sim_host_state state;
         std::vector<std::string> log;
+        std::vector<std::string> frames; // lines for the frame log
         bool changed = false;
     };
     int transact(const std::function<void(session &)> &fn, std::string *error = nullptr);
@@ -159,6 +166,9 @@ public:
     // The request log, one line a request; statuses as transact.
     int read_log(std::string *text, std::string *error = nullptr);
     int clear_log(std::string *error = nullptr);
+    // The frame log: every ELS and CT frame and every CDB the fabric saw.
+    int read_frames(std::string *text, std::string *error = nullptr);
+    int clear_frames(std::string *error = nullptr);
 
 private:
     std::string root_;
