@@ -193,6 +193,13 @@ int ixo_rport_query(xell_t *ioc, wwn_t rpwwn, wwn_t lpwwn)
 
 int ixo_rport_statistics(xell_t *ioc, wwn_t rpwwn, wwn_t lpwwn)
 {
+    // The link status goes first: the statistics read makes the library
+    // forget the attributes both need, which would then go out twice.
+    const xell_stats_t *link_desc = nullptr;
+    xel_rport_remote_link_stats_t link{};
+    bool fc = xell_ioc_get_ioc_type(ioc) == XEL_IOC_TYPE_FC;
+    bool link_read =
+        fc && xell_rport_get_remote_link_error_status(ioc, lpwwn, rpwwn, &link_desc, &link) == XEL_STATUS_OK;
     const xell_stats_t *desc = nullptr;
     xel_rport_stats_t stats{};
     xel_status_t status = xell_rport_get_stats(ioc, 0, lpwwn, rpwwn, &desc, &stats);
@@ -200,12 +207,9 @@ int ixo_rport_statistics(xell_t *ioc, wwn_t rpwwn, wwn_t lpwwn)
         return status;
     std::fputs("\nRemote port statistics \n", stdout);
     xell_print_stats(desc, &stats, 0, nullptr);
-    if (xell_ioc_get_ioc_type(ioc) != XEL_IOC_TYPE_FC)
-        return status;
-    xel_rport_remote_link_stats_t link{};
-    if (xell_rport_get_remote_link_error_status(ioc, lpwwn, rpwwn, &desc, &link) == XEL_STATUS_OK) {
+    if (link_read) {
         std::fputs("\nRemote Link Stats:\n", stdout);
-        xell_print_stats(desc, &link, 0, nullptr);
+        xell_print_stats(link_desc, &link, 0, nullptr);
     }
     return status;
 }
