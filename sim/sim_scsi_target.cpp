@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr uint8_t GOOD = 0x00;
 constexpr uint8_t CHECK_CONDITION = 0x02;
 constexpr uint32_t block_size = 512;
 
@@ -147,6 +146,22 @@ sim_scsi_answer read10(uint64_t blocks, std::span<const uint8_t> cdb)
     return a;
 }
 
+// The CDB length the opcode's group code gives (SAM).
+size_t cdb_length(uint8_t opcode)
+{
+    switch (opcode >> 5) {
+    case 1:
+    case 2:
+        return 10;
+    case 4:
+        return 16;
+    case 5:
+        return 12;
+    default:
+        return 6;
+    }
+}
+
 } // namespace
 
 sim_scsi_answer sim_scsi_target_answer(const sim_rport &rport, uint32_t lun_index, std::span<const uint8_t> cdb)
@@ -154,6 +169,8 @@ sim_scsi_answer sim_scsi_target_answer(const sim_rport &rport, uint32_t lun_inde
     if (cdb.empty())
         return check_condition(ILLEGAL_REQUEST, 0x20, 0x00);
     uint8_t opcode = cdb[0];
+    if (cdb.size() < cdb_length(opcode))
+        return check_condition(ILLEGAL_REQUEST, 0x24, 0x00); // invalid field in CDB
     // REPORT LUNS goes to the target, whichever LUN it names.
     if (opcode == 0xA0)
         return report_luns(rport);

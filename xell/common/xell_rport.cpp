@@ -53,11 +53,6 @@ xel_status_t xell_rport_pair_request(xell_t *ioc, uint32_t cmd, uint16_t vf_id, 
     return xell_request(ioc, cmd, &record, 0, 0, sizeof record);
 }
 
-uint32_t xell_be32(const uint8_t *bytes)
-{
-    return (uint32_t{bytes[0]} << 24) | (uint32_t{bytes[1]} << 16) | (uint32_t{bytes[2]} << 8) | bytes[3];
-}
-
 } // namespace
 
 xel_status_t xell_rport_add(xell_t *ioc, uint16_t vf_id, wwn_t pwwn, wwn_t rpwwn)
@@ -173,18 +168,7 @@ xel_status_t xell_get_rport_symname(xell_t *ioc, uint16_t vf_id, uint32_t rpid, 
                        &rspsz);
     if (status != XEL_STATUS_OK || rspsz == 0)
         return status;
-    ct_hdr_t answer{};
-    std::memcpy(&answer, response, sizeof answer);
-    if (rspsz < sizeof answer || xell_ct_rsp_code(answer) != CT_RSP_ACCEPT)
-        return XEL_STATUS_FABRIC_RJT;
-    // The name's length byte, then the name; only what arrived is read.
-    if (rspsz <= sizeof answer || size == 0)
-        return XEL_STATUS_OK;
-    size_t length = response[sizeof answer];
-    length = std::min({length, static_cast<size_t>(rspsz) - sizeof answer - 1, size - 1});
-    std::memcpy(name, response + sizeof answer + 1, length);
-    name[length] = '\0';
-    return XEL_STATUS_OK;
+    return xell_ns_symname_parse(response, rspsz, name, size);
 }
 
 xel_status_t xell_rport_get_remote_link_error_status(xell_t *ioc, wwn_t lpwwn, wwn_t rpwwn, const xell_stats_t **desc,
@@ -212,12 +196,8 @@ xel_status_t xell_rport_get_remote_link_error_status(xell_t *ioc, wwn_t lpwwn, w
                        &rspsz);
     if (status != XEL_STATUS_OK)
         return status;
-    if (rspsz < 4 + sizeof *stats || response[0] != ELS_ACC)
-        return XEL_STATUS_FAILED;
-    uint32_t counters[6];
-    for (size_t i = 0; i < 6; i++)
-        counters[i] = xell_be32(response + 4 + 4 * i);
-    std::memcpy(stats, counters, sizeof counters);
-    *desc = &xell_xel_rport_remote_link_stats;
-    return XEL_STATUS_OK;
+    status = xell_rls_parse(response, rspsz, stats);
+    if (status == XEL_STATUS_OK)
+        *desc = &xell_xel_rport_remote_link_stats;
+    return status;
 }

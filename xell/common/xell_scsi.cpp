@@ -39,19 +39,6 @@ void xell_close_sg(xell_t *ioc)
 
 } // namespace
 
-uint32_t xell_scsi_lun_number(lun_t lun)
-{
-    uint8_t b[8];
-    std::memcpy(b, &lun, sizeof b);
-    // Linux keeps each two-byte level with its addressing method, the
-    // first level lowest: LUN 5 is 5 in peripheral and 0x4005 in flat
-    // addressing.
-    uint64_t number = 0;
-    for (int i = 0; i < 8; i += 2)
-        number |= ((uint64_t{b[i]} << 8) | b[i + 1]) << (i * 8);
-    return static_cast<uint32_t>(number);
-}
-
 xel_status_t xell_scsi_cmnd(xell_t *ioc, uint16_t vf_id, wwn_t lpwwn, wwn_t rpwwn, lun_t lun, uint8_t *cdb, int write,
                             void *iobuf, uint32_t iosz, uint8_t *scsi_status, uint8_t *snsbuf, uint32_t *snssz)
 {
@@ -127,13 +114,6 @@ xel_status_t xell_scsi_read10(xell_t *ioc, uint16_t vf_id, wwn_t lpwwn, wwn_t rp
     xell_put_be16(cdb + 7, blocks);
     uint32_t length = block_len == 0 ? iosz : blocks * block_len;
     return xell_scsi_cmnd(ioc, vf_id, lpwwn, rpwwn, lun, cdb, 0, iobuf, length, scsi_status, snsbuf, snssz);
-}
-
-uint32_t xell_scsi_reportluns_count(const uint8_t *data, uint32_t size, uint8_t scsi_status)
-{
-    if (scsi_status != 0 || size < 8)
-        return 0;
-    return std::min(xell_get_be32(data) / 8, (size - 8) / 8);
 }
 
 xel_status_t xell_scsi_reportluns(xell_t *ioc, uint16_t vf_id, wwn_t lpwwn, wwn_t rpwwn, lun_t lun, uint8_t *cdb,

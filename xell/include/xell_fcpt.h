@@ -4,6 +4,7 @@
 #pragma once
 
 #include "xel_fabric_records.h"
+#include "xel_stats_records.h"
 #include "xell_ioc.h"
 
 #include <cstddef>
@@ -23,3 +24,10 @@ void xell_els_req_fchdr_build(fchs_t *fchs, uint32_t d_id, uint32_t s_id);
 void xell_put_fc_id(uint8_t *bytes, uint32_t pid);
 uint32_t xell_get_fc_id(const uint8_t *bytes);
 uint16_t xell_ct_rsp_code(const ct_hdr_t &ct);
+
+// The replies of the two queries that go out as frames. A name server
+// answer to GSPN_ID: XEL_STATUS_FABRIC_RJT unless it is an accept; the
+// name (cut to size - 1 bytes and terminated) is set when it has one.
+xel_status_t xell_ns_symname_parse(const uint8_t *rsp, uint32_t rspsz, char *name, size_t size);
+// An ELS RLS accept: the six counters, in host order.
+xel_status_t xell_rls_parse(const uint8_t *rsp, uint32_t rspsz, xel_rport_remote_link_stats_t *stats);
