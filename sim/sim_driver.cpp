@@ -344,6 +344,23 @@ const sim_command commands[] = {
     {XEL_CMD_AUTH_SET_SECRETSTRING, 0, true, sim_auth_set_secret},
     {XEL_CMD_LOG_SET_LEVEL, 0, true, sim_log_set_level, XEL_LOG_INSTANCE_OFFSET},
     {XEL_CMD_LOG_GET_LEVEL, 0, true, sim_log_get_level, XEL_LOG_INSTANCE_OFFSET},
+    // The fabric: sim_rport.cpp.
+    {XEL_CMD_LPORT_GET_RPORTS, 0, true, sim_lport_get_rports},
+    {XEL_CMD_LPORT_GET_STATS, 0, true, sim_lport_get_stats},
+    {XEL_CMD_LPORT_GET_IOSTATS, 0, true, sim_lport_get_iostats},
+    {XEL_CMD_LPORT_RESET_STATS, 0, true, sim_lport_reset_stats},
+    {XEL_CMD_RPORT_GET_ATTR_BY_QUALIFIER, 0, true, sim_rport_get_attr},
+    {XEL_CMD_RPORT_GET_STATS, 0, true, sim_rport_get_stats},
+    {XEL_CMD_RPORT_RESET_STATS, 0, true, sim_rport_reset_stats},
+    {XEL_CMD_RPORT_GET_SCSI_ADDRESS, 0, true, sim_rport_get_scsi_address},
+    {XEL_CMD_RPORT_SET_SPEED, 0, true, sim_rport_set_speed},
+    {XEL_CMD_ITNIM_GET_ATTR, 0, true, sim_itnim_get_attr},
+    {XEL_CMD_ITNIM_GET_IOSTATS, 0, true, sim_itnim_get_iostats},
+    {XEL_CMD_ITNIM_GET_ITNSTATS, 0, true, sim_itnim_get_itnstats},
+    {XEL_CMD_ITNIM_RESET_STATS, 0, true, sim_itnim_reset_stats},
+    {XEL_CMD_ITNIM_GET_IOPROFILE, 0, true, sim_itnim_get_ioprofile},
+    {XEL_CMD_VF_GET_STATS, 0, true, sim_vf_get_stats},
+    {XEL_CMD_VF_RESET_STATS, 0, true, sim_vf_reset_stats},
 };
 
 } // namespace

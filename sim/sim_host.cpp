@@ -4,6 +4,7 @@
 #include "sim_host.h"
 
 #include "sim_driver.h"
+#include "sim_fabric_jobs.h"
 #include "sim_faults.h"
 #include "sim_state.h"
 #include "xel_bsg.h"
@@ -228,11 +229,13 @@ int SimHost::driver_request(const sim_driver_request &request)
     return result;
 }
 
-// Host ELS and CT and the rport requests come with the fabric model; until
-// then the driver does not take them.
+// Host ELS (without login) and CT go to the fabric; the other host
+// messages the driver does not take.
 int SimHost::xel_bsg_job(int host, sim_bsg_job &job)
 {
     constexpr size_t cmd_at = offsetof(xel_fc_bsg_vendor_request_t, vendor_cmd);
+    if (job.msgcode == FC_BSG_HST_ELS_NOLOGIN || job.msgcode == FC_BSG_HST_CT)
+        return fcpt_job(host, -1, job);
     if (job.msgcode != FC_BSG_HST_VENDOR)
         return EOPNOTSUPP;
     if (job.request.size() < cmd_at + sizeof(uint32_t))
@@ -248,6 +251,28 @@ int SimHost::xel_bsg_job(int host, sim_bsg_job &job)
         std::memcpy(job.reply_payload.data(), record.data(), answered);
     job.reply_payload_rcv_len = static_cast<uint32_t>(answered);
     return 0;
+}
+
+int SimHost::xel_rport_bsg_job(int host, int channel, int rport, sim_bsg_job &job)
+{
+    if (channel != 0)
+        return ENODEV;
+    return fcpt_job(host, rport, job);
+}
+
+int SimHost::fcpt_job(int host, int rport, sim_bsg_job &job)
+{
+    int result = ENODEV;
+    int status = impl_->store.transact([&](sim_store::session &s) { result = sim_fcpt_job(s, host, rport, job); });
+    return status ? (status == ENOENT ? ENODEV : EIO) : result;
+}
+
+int SimHost::scsi_generic_request(int sg, sg_io_hdr_t *header)
+{
+    int result = ENODEV;
+    int status =
+        impl_->store.transact([&](sim_store::session &s) { result = sim_scsi_generic_job(s, root_, sg, header); });
+    return status ? (status == ENOENT ? ENODEV : EIO) : result;
 }
 
 int SimHost::ethtool_request(const sim_ethtool_request &request)

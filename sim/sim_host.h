@@ -6,6 +6,8 @@
 #include "sim_bsg.h"
 #include "sim_ethtool.h"
 
+#include <scsi/sg.h>
+
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -39,6 +41,13 @@ public:
     // answers it, goes back in the reply payload. Returns 0, or the errno
     // of a job the driver refuses.
     int xel_bsg_job(int host, sim_bsg_job &job);
+    // The storage driver's end of an ELS or CT job on a remote port's BSG
+    // node (rport-<host>:<channel>-<number>).
+    int xel_rport_bsg_job(int host, int channel, int rport, sim_bsg_job &job);
+    // SG_IO on /dev/sg<sg>: the LUN behind the node answers the CDB.
+    // Returns 0 with the header answered, or the errno of a request the
+    // SCSI generic driver refuses.
+    int scsi_generic_request(int sg, sg_io_hdr_t *header);
     // An ethtool request on a network interface: 0, or ENODEV when no
     // network function has the interface, or the errno the driver answers.
     int ethtool_request(const sim_ethtool_request &request);
@@ -54,6 +63,8 @@ public:
     bool register_write(const std::string &driver, const std::string &pci, uint32_t off, uint32_t word);
 
 private:
+    int fcpt_job(int host, int rport, sim_bsg_job &job);
+
     std::string root_;
     struct impl;
     std::unique_ptr<impl> impl_;

@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 #include <linux/sockios.h>
+#include <scsi/sg.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -106,6 +107,24 @@ int EmulatedSys::list_dir(const char *path, std::vector<std::string> *names)
 
 bool EmulatedSys::classify(const std::string &path, special_file *file) const
 {
+    int h = -1;
+    int c = -1;
+    int n = -1;
+    char end = 0;
+    if ((std::sscanf(path.c_str(), "/dev/bsg/rport-%d:%d-%d%c", &h, &c, &n, &end) == 3 ||
+         std::sscanf(path.c_str(), "/dev/rport-%d:%d-%d%c", &h, &c, &n, &end) == 3) &&
+        h >= 0 && c >= 0 && n >= 0) {
+        file->type = kind::rport_bsg;
+        file->host = h;
+        file->channel = c;
+        file->number = n;
+        return true;
+    }
+    if (starts_with(path, "/dev/sg")) {
+        file->type = kind::scsi_generic;
+        file->number = trailing_number(path, 7);
+        return file->number >= 0;
+    }
     if (starts_with(path, "/dev/bsg/fc_host") || starts_with(path, "/dev/fc_host")) {
         file->type = kind::bsg;
         file->host = trailing_number(path, path.rfind("fc_host") + 7);
@@ -271,6 +290,14 @@ int EmulatedSys::ioctl(int fd, unsigned long request, void *arg)
         if (request != XEL_SG_IO)
             break;
         return bsg_request(file->host, static_cast<struct sg_io_v4 *>(arg));
+    case kind::rport_bsg:
+        if (request != XEL_SG_IO)
+            break;
+        return rport_bsg_request(*file, static_cast<struct sg_io_v4 *>(arg));
+    case kind::scsi_generic:
+        if (request != SG_IO)
+            break;
+        return sg_request(file->number, arg);
     case kind::kwo:
         return kwo_request(request, arg);
     case kind::xelipfc:
@@ -320,6 +347,25 @@ int EmulatedSys::bsg_request(int host, struct sg_io_v4 *header)
 {
     return sim_bsg_sg_io(sim_bsg_node::fc_host, sim_caller_has_capabilities(caller_), header,
                          [&](sim_bsg_job &job) { return host_.xel_bsg_job(host, job); });
+}
+
+int EmulatedSys::rport_bsg_request(const special_file &file, struct sg_io_v4 *header)
+{
+    return sim_bsg_sg_io(sim_bsg_node::rport, sim_caller_has_capabilities(caller_), header, [&](sim_bsg_job &job) {
+        return host_.xel_rport_bsg_job(file.host, file.channel, file.number, job);
+    });
+}
+
+// The SCSI generic driver takes SG_IO from a caller who could open the
+// node for writing.
+int EmulatedSys::sg_request(int sg, void *header)
+{
+    int err = host_.scsi_generic_request(sg, static_cast<sg_io_hdr_t *>(header));
+    if (err != 0) {
+        errno = err;
+        return -1;
+    }
+    return 0;
 }
 
 // The network driver takes requests of its own group only, from a caller

@@ -39,6 +39,8 @@ public:
 private:
     enum class kind {
         bsg,          // /dev/bsg/fc_host<N>: FC transport requests to xel
+        rport_bsg,    // /dev/bsg/rport-<H>:<C>-<N>: ELS and CT to a remote port
+        scsi_generic, // /dev/sg<N>: SCSI commands to a LUN
         kwo,          // /dev/kwo: network driver requests
         xelipfc,      // /dev/xelipfc: IP over FC
         trace,        // debugfs drvtrc, fwtrc, fwsave
@@ -52,6 +54,8 @@ private:
     struct special_file {
         kind type;
         int host = -1;        // bsg, vport files
+        int channel = -1;     // rport_bsg
+        int number = -1;      // rport_bsg: the remote port; scsi_generic: N
         std::string driver;   // debugfs files
         std::string pci;      // debugfs files
         std::string name;     // debugfs file name
@@ -64,6 +68,8 @@ private:
     bool classify(const std::string &path, special_file *file) const;
     special_file *find(int fd);
     int bsg_request(int host, struct sg_io_v4 *header);
+    int rport_bsg_request(const special_file &file, struct sg_io_v4 *header);
+    int sg_request(int sg, void *header);
     int kwo_request(unsigned long request, void *arg);
     int ipfc_request(unsigned long request, void *arg);
     int ethtool_request(struct ifreq *ifr);

@@ -42,7 +42,8 @@ int32_t sim_lport_get_attr(sim_call &call)
         return XEL_STATUS_CMD_NOTSUPP;
     auto record = load<xel_ioctl_lport_attr_t>(call);
     const sim_function &fn = call.fn();
-    if (record.pwwn != fn.pwwn)
+    // A zero WWN names the base port.
+    if (record.pwwn != 0 && record.pwwn != fn.pwwn)
         return XEL_STATUS_UNKNOWN_LWWN;
     const sim_port_state &port = sim_port_of(call);
     xel_lport_attr_t &a = record.attr;

@@ -269,7 +269,8 @@ json state_to_json(const sim_host_state &state)
                           {"latency", st.latency},       {"drv_stats", st.drv_stats},
                           {"fw_stats", word_map(st.fw_stats, false)}, {"registers", word_map(st.registers, true)},
                           {"portlog", st.portlog},       {"vnic_stats", word_map(st.vnic_stats, false)},
-                          {"im_stats", word_map(st.im_stats, false)}};
+                          {"im_stats", word_map(st.im_stats, false)},
+                          {"fabric_cleared", st.fabric_cleared}, {"rport_speeds", word_map(st.rport_speeds, false)}};
     for (const auto &[pci, st] : state.functions)
         sim_function_models_to_json(st.models, &functions[pci]);
     doc["pcifn_tables"] = json::array();
@@ -316,6 +317,9 @@ sim_host_state state_from_json(const json &doc)
             st.vnic_stats = word_map_from<uint64_t>(obj.at("vnic_stats"));
         if (obj.contains("im_stats"))
             st.im_stats = word_map_from(obj.at("im_stats"));
+        st.fabric_cleared = obj.value("fabric_cleared", std::set<std::string>{});
+        if (obj.contains("rport_speeds"))
+            st.rport_speeds = word_map_from(obj.at("rport_speeds"));
     }
     // A host made before the function tables were kept starts them afresh.
     if (doc.contains("pcifn_tables"))
@@ -550,7 +554,8 @@ int sim_store::transact(const std::function<void(session &)> &fn, std::string *e
     bool saved = !s.changed || save_state(dir, s.state);
     if (!s.changed)
         keep_state(dir, std::move(s.state));
-    if (!saved || !append_lines(dir + "/requests.log", s.log)) {
+    if (!saved || !append_lines(dir + "/requests.log", s.log) ||
+        (!s.frames.empty() && !append_lines(dir + "/frames.log", s.frames))) {
         set_error(error, dir + ": cannot write the host state");
         return EIO;
     }
@@ -583,6 +588,16 @@ bool sim_store::recreate(const std::function<bool(std::string *)> &build_tree, c
 int sim_store::read_log(std::string *text, std::string *error)
 {
     return transact([&](session &) { read_file(sim_state_dir(root_) + "/requests.log", text); }, error);
+}
+
+int sim_store::read_frames(std::string *text, std::string *error)
+{
+    return transact([&](session &) { read_file(sim_state_dir(root_) + "/frames.log", text); }, error);
+}
+
+int sim_store::clear_frames(std::string *error)
+{
+    return transact([&](session &) { write_file(sim_state_dir(root_) + "/frames.log", ""); }, error);
 }
 
 int sim_store::clear_log(std::string *error)

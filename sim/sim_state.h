@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,11 @@ struct sim_function_state {
     bool portlog = true;                    // the port log records (storage functions)
     std::map<uint32_t, uint64_t> vnic_stats; // vNIC counters (xel_vnic_stats_t) by byte offset
     std::map<uint32_t, uint32_t> im_stats;   // initiator module I/O counters (xel_itnim_iostats_t) by byte offset
+    // The fabric's view: the counters reset since the host started ("lport",
+    // "vf", "rport:<n>", "itnim:<n>") and the speeds assigned to remote
+    // ports, by their number.
+    std::set<std::string> fabric_cleared;
+    std::map<uint32_t, uint32_t> rport_speeds;
 };
 
 // One physical port: the FC port of an HBA, or the port that a converged
@@ -173,6 +179,7 @@ public:
     struct session {
         sim_host_state state;
         std::vector<std::string> log;
+        std::vector<std::string> frames; // lines for the frame log
         bool changed = false;
     };
     int transact(const std::function<void(session &)> &fn, std::string *error = nullptr);
@@ -184,6 +191,9 @@ public:
     // The request log, one line a request; statuses as transact.
     int read_log(std::string *text, std::string *error = nullptr);
     int clear_log(std::string *error = nullptr);
+    // The frame log: every ELS and CT frame and every CDB the fabric saw.
+    int read_frames(std::string *text, std::string *error = nullptr);
+    int clear_frames(std::string *error = nullptr);
 
 private:
     std::string root_;

@@ -1,6 +1,7 @@
 // Laying a topology out under an emulated root: the sysfs, debugfs and
 // /dev files the library reads and the emulated kernel serves, and the
 // state the host starts from.
+#include "sim_fabric.h"
 #include "sim_state.h"
 #include "sim_topology.h"
 #include "xel_bsg.h"
@@ -104,10 +105,48 @@ void build_function(tree_builder &t, const sim_adapter &ad, const sim_function &
         t.file(debug + "/" + name);
 }
 
+// The FC transport's remote ports of a function's fabric and their BSG
+// nodes, as the kernel lists them once the port has logged in.
+void build_remote_ports(tree_builder &t, size_t adapter_index, const sim_function &fn)
+{
+    t.dir("/sys/class/scsi_host/host" + std::to_string(fn.host));
+    t.file("/sys/class/scsi_host/host" + std::to_string(fn.host) + "/proc_name", "xel\n");
+    for (const auto &r : sim_fabric_rports(adapter_index, fn)) {
+        std::string name = "rport-" + std::to_string(fn.host) + ":0-" + std::to_string(r.index);
+        std::string dir = "/sys/class/fc_remote_ports/" + name;
+        t.dir(dir);
+        t.file(dir + "/port_name", wwn_attr(r.pwwn));
+        t.file(dir + "/node_name", wwn_attr(r.nwwn));
+        char id[16];
+        std::snprintf(id, sizeof id, "0x%06x\n", r.pid_value);
+        t.file(dir + "/port_id", id);
+        t.file(dir + "/roles", r.scsi_target() ? "FCP Target\n" : "FCP Initiator\n");
+        t.file(dir + "/port_state", "Online\n");
+        t.file(dir + "/scsi_target_id", r.scsi_target() ? std::to_string(r.index) + "\n" : "-1\n");
+        t.file("/dev/bsg/" + name);
+    }
+}
+
+// A LUN's SCSI device and its SCSI generic node, in the layout of current
+// kernels or, on FCoE functions, of older ones.
+void build_scsi_device(tree_builder &t, const sim_sg_device &dev)
+{
+    std::string name = std::to_string(dev.host) + ":0:" + std::to_string(dev.target) + ":" +
+                       std::to_string(dev.linux_lun);
+    std::string sg = "sg" + std::to_string(dev.sg);
+    std::string device = "/sys/class/scsi_device/" + name + "/device";
+    if (dev.old_layout)
+        t.dir(device + "/scsi_generic:" + sg);
+    else
+        t.dir(device + "/scsi_generic/" + sg);
+    t.file("/dev/" + sg);
+}
+
 bool build_tree(const std::string &root, const sim_topology &topology, std::string *error)
 {
     tree_builder t(root, error);
-    for (const char *path : {"/etc", "/lib/firmware", "/dev/bsg", "/sys/class/fc_host", "/sys/kernel/debug"})
+    for (const char *path : {"/etc", "/lib/firmware", "/dev/bsg", "/sys/class/fc_host", "/sys/class/scsi_device",
+                             "/sys/class/scsi_host", "/sys/class/fc_remote_ports", "/sys/kernel/debug"})
         t.dir(path);
     if (topology.xel_loaded) {
         build_driver_dir(t, "xel");
@@ -120,6 +159,12 @@ bool build_tree(const std::string &root, const sim_topology &topology, std::stri
     for (const auto &ad : topology.adapters)
         for (const auto &fn : ad.functions)
             build_function(t, ad, fn);
+    for (size_t a = 0; a < topology.adapters.size(); a++)
+        for (const auto &fn : topology.adapters[a].functions)
+            if (fn.storage() && fn.host >= 0)
+                build_remote_ports(t, a, fn);
+    for (const auto &dev : sim_fabric_sg_devices(topology))
+        build_scsi_device(t, dev);
     return t.ok();
 }
 

@@ -36,6 +36,7 @@ const char usage_text[] =
     "  presets                      list the built-in topologies\n"
     "  show                         adapters, PCI functions, their state and names\n"
     "  log [--clear]                the driver requests answered so far, or forget them\n"
+    "  frames [--clear]             the ELS and CT frames and the CDBs the fabric saw, or forget them\n"
     "  sfp PCI                      the EEPROM of the SFP in the function's port, in hexadecimal\n"
     "  vpd PCI                      the VPD the function's adapter reports, in hexadecimal\n"
     "  fault add --fn PCI --cmd CODE --status N [--times N | --once]\n"
@@ -182,6 +183,19 @@ int cmd_log(const args_t &args)
     if (!args.empty())
         return host_status(store.clear_log(&error), error);
     int status = host_status(store.read_log(&text, &error), error);
+    std::fputs(text.c_str(), stdout);
+    return status;
+}
+
+int cmd_frames(const args_t &args)
+{
+    if (args.size() > 1 || (args.size() == 1 && args[0] != "--clear"))
+        return usage_error("frames takes only --clear");
+    std::string error, text;
+    sim_store store(sim_root_from_environment());
+    if (!args.empty())
+        return host_status(store.clear_frames(&error), error);
+    int status = host_status(store.read_frames(&text, &error), error);
     std::fputs(text.c_str(), stdout);
     return status;
 }
@@ -478,7 +492,7 @@ const struct {
     {"create", cmd_create}, {"presets", cmd_presets}, {"show", cmd_show}, {"log", cmd_log},
     {"fault", cmd_fault},   {"caller", cmd_caller},   {"sfp", cmd_sfp},         {"help", cmd_help},
     {"vpd", cmd_vpd},
-    {"--help", cmd_help},   {"reboot", cmd_reboot},
+    {"--help", cmd_help},   {"reboot", cmd_reboot},   {"frames", cmd_frames},
 };
 
 } // namespace

@@ -166,3 +166,17 @@ int ixo_vnic_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);
 
 // The port performance monitor (ixoport_perf.cpp).
 int ixo_port_perf(char **argv, int argc, ixo_id_t *id);
+// Fabric, lport and rport classes (ixofabric.cpp, ixolport.cpp, ixorport.cpp).
+int ixo_vf_stats_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_vf_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_lport_bfs_list(char **argv, int argc, ixo_id_t *id);
+int ixo_lport_list(char **argv, int argc, ixo_id_t *id);
+int ixo_lport_query(char **argv, int argc, ixo_id_t *id);
+int ixo_lport_statistics(char **argv, int argc, ixo_id_t *id);
+int ixo_lport_statsclr(char **argv, int argc, ixo_id_t *id);
+int ixo_rport_bfs_list_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_rport_list_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_rport_query_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_rport_speed_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_rport_stats_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_rport_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);

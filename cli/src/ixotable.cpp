@@ -107,8 +107,8 @@ const ixo_cmd_desc_t ixo_ethboot_cmd_desc[] = {
 static_assert(std::size(ixo_ethboot_cmd_desc) == 4);
 
 const ixo_cmd_desc_t ixo_vf_cmd_desc[] = {
-    {"--stats", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_vf_stats_hdlr
-    {"--statsclr", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_vf_statsclr_hdlr
+    {"--stats", 1, 1, PORT_ID, PATH_FC, ixo_vf_stats_hdlr},
+    {"--statsclr", 1, 1, PORT_ID, PATH_FC, ixo_vf_statsclr_hdlr},
 };
 static_assert(std::size(ixo_vf_cmd_desc) == 2);
 
@@ -177,11 +177,11 @@ const ixo_cmd_desc_t ixo_ipfc_cmd_desc[] = {
 static_assert(std::size(ixo_ipfc_cmd_desc) == 5);
 
 const ixo_cmd_desc_t ixo_lport_cmd_desc[] = {
-    {"--bfs_list", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_lport_bfs_list
-    {"--list", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_lport_list
-    {"--query", 1, 3, PCIFN_ID, PATH_FC, nullptr}, // ixo_lport_query
-    {"--stats", 1, 3, PCIFN_ID, PATH_FC, nullptr}, // ixo_lport_statistics
-    {"--statsclr", 1, 3, PCIFN_ID, PATH_FC, nullptr}, // ixo_lport_statsclr
+    {"--bfs_list", 1, 1, PCIFN_ID, PATH_FC, ixo_lport_bfs_list},
+    {"--list", 1, 1, PCIFN_ID, PATH_FC, ixo_lport_list},
+    {"--query", 1, 3, PCIFN_ID, PATH_FC, ixo_lport_query},
+    {"--stats", 1, 3, PCIFN_ID, PATH_FC, ixo_lport_statistics},
+    {"--statsclr", 1, 3, PCIFN_ID, PATH_FC, ixo_lport_statsclr},
 };
 static_assert(std::size(ixo_lport_cmd_desc) == 5);
 
@@ -256,12 +256,12 @@ const ixo_cmd_desc_t ixo_ratelim_cmd_desc[] = {
 static_assert(std::size(ixo_ratelim_cmd_desc) == 4);
 
 const ixo_cmd_desc_t ixo_rport_cmd_desc[] = {
-    {"--bfs_list", 1, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_rport_bfs_list_hdlr
-    {"--list", 1, 3, PCIFN_ID, PATH_FC, nullptr}, // ixo_rport_list_hdlr
-    {"--query", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_rport_query_hdlr
-    {"--speed", 3, 5, PCIFN_ID, PATH_FC, nullptr}, // ixo_rport_speed_hdlr
-    {"--stats", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_rport_stats_hdlr
-    {"--statsclr", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_rport_statsclr_hdlr
+    {"--bfs_list", 1, 2, PCIFN_ID, PATH_FC, ixo_rport_bfs_list_hdlr},
+    {"--list", 1, 3, PCIFN_ID, PATH_FC, ixo_rport_list_hdlr},
+    {"--query", 2, 4, PCIFN_ID, PATH_FC, ixo_rport_query_hdlr},
+    {"--speed", 3, 5, PCIFN_ID, PATH_FC, ixo_rport_speed_hdlr},
+    {"--stats", 2, 4, PCIFN_ID, PATH_FC, ixo_rport_stats_hdlr},
+    {"--statsclr", 2, 4, PCIFN_ID, PATH_FC, ixo_rport_statsclr_hdlr},
 };
 static_assert(std::size(ixo_rport_cmd_desc) == 6);
 

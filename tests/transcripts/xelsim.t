@@ -95,6 +95,7 @@ $ xelsim
 !   presets                      list the built-in topologies
 !   show                         adapters, PCI functions, their state and names
 !   log [--clear]                the driver requests answered so far, or forget them
+!   frames [--clear]             the ELS and CT frames and the CDBs the fabric saw, or forget them
 !   sfp PCI                      the EEPROM of the SFP in the function's port, in hexadecimal
 !   vpd PCI                      the VPD the function's adapter reports, in hexadecimal
 !   fault add --fn PCI --cmd CODE --status N [--times N | --once]

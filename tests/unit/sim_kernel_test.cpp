@@ -120,8 +120,9 @@ TEST_F(EmulatedKernel, AnswersTheStorageEnvelopeAsTheKernelDoes)
          },
          EINVAL, -EINVAL},
         // the storage driver
-        {"host ELS", [](H &, R &r) { r.msgcode = FC_BSG_HST_ELS_NOLOGIN; }, EOPNOTSUPP, -EOPNOTSUPP},
-        {"host CT", [](H &, R &r) { r.msgcode = FC_BSG_HST_CT; }, EOPNOTSUPP, -EOPNOTSUPP},
+        // (a vendor request block carries no frame record for an ELS or CT)
+        {"host ELS without its frame record", [](H &, R &r) { r.msgcode = FC_BSG_HST_ELS_NOLOGIN; }, EINVAL, -EINVAL},
+        {"host CT without its frame record", [](H &, R &r) { r.msgcode = FC_BSG_HST_CT; }, EINVAL, -EINVAL},
         {"add rport", [](H &, R &r) { r.msgcode = FC_BSG_HST_ADD_RPORT; }, EOPNOTSUPP, -EOPNOTSUPP},
         {"no command word", [](H &h, R &) { h.request_len = 12; }, EINVAL, -EINVAL},
         {"data out below the code's size", [](H &h, R &) { h.dout_xfer_len = 512; }, EINVAL, -EINVAL},

@@ -1,5 +1,6 @@
 #include "xell_request_cache.h"
 
+#include "xel_fabric_records.h"
 #include "xel_ioctl.h"
 #include "xel_port_records.h"
 #include "xell_transport.h"
@@ -43,7 +44,19 @@ constexpr xell_kept_read kept_reads[] = {
     {XEL_CMD_BOOT_GET_CFG_VERSION, offsetof(xel_ioctl_flash_t, buf_ptr)},
     {XEL_CMD_LPORT_GET_ATTR, -1},
     {XEL_CMD_FABRIC_GET_LPORTS, offsetof(xel_ioctl_fabric_lports_t, buf_ptr)},
+    {XEL_CMD_LPORT_GET_RPORTS, offsetof(xel_ioctl_lport_rports_t, rbuf_ptr)},
+    {XEL_CMD_RPORT_GET_ATTR_BY_QUALIFIER, -1},
+    {XEL_CMD_RPORT_GET_SCSI_ADDRESS, -1},
+    {XEL_CMD_ITNIM_GET_ATTR, -1},
+    {XEL_CMD_VPORT_GET_ATTR, -1},
 };
+
+// Frames and SCSI commands to remote ports pass through the driver without
+// changing what it answers to the reads above, so they keep them.
+bool xell_passes_through(uint32_t cmd)
+{
+    return cmd == XEL_CMD_FCPT || cmd == XEL_CMD_SCSI_CMND;
+}
 
 struct xell_kept_answer {
     std::vector<uint8_t> bytes;
@@ -74,6 +87,7 @@ uint64_t xell_pointer_at(const uint8_t *record, int offset)
 xell_cached_request::xell_cached_request(const xell_t *ioc, uint32_t cmd, void *args, int size)
     : args_(static_cast<uint8_t *>(args)), size_(static_cast<size_t>(size == 0 ? XELL_ARGS_SIZE : size))
 {
+    passes_ = xell_passes_through(cmd);
     const xell_kept_read *read = xell_kept_read_of(cmd);
     if (read == nullptr || size < 0 || size_ < xel_cmd_size(cmd))
         return;
@@ -95,7 +109,8 @@ bool xell_cached_request::answered(xel_status_t *status) const
 {
     std::lock_guard<std::mutex> lock(kept_mutex);
     if (!kept_) {
-        kept_answers.clear();
+        if (!passes_)
+            kept_answers.clear();
         return false;
     }
     auto found = kept_answers.find(key_);
@@ -115,7 +130,8 @@ void xell_cached_request::keep(xel_status_t status) const
     // Again after a change went out: another thread may have kept what it
     // read while this request was on its way.
     if (!kept_) {
-        kept_answers.clear();
+        if (!passes_)
+            kept_answers.clear();
         return;
     }
     kept_answers[key_] = {std::vector<uint8_t>(args_, args_ + size_), status};

@@ -27,6 +27,7 @@ public:
 
 private:
     bool kept_ = false;      // a read of the table
+    bool passes_ = false;    // a pass-through, which leaves what is kept
     uint8_t *args_ = nullptr;
     size_t size_ = 0;
     int buf_ptr_at_ = -1;    // the offset of the record's pointer to its data

@@ -88,20 +88,6 @@ xel_status_t xell_ioctl_ipfc(xell_t *ioc, uint32_t cmd, void *args)
     return XEL_STATUS_OK;
 }
 
-xel_status_t xell_scsi_passthru(xell_t *ioc, void *args)
-{
-    (void)ioc;
-    static_cast<xel_ioctl_hdr_t *>(args)->status = XEL_STATUS_CMD_NOTSUPP;
-    return XEL_STATUS_OK;
-}
-
-xel_status_t xell_fcpt_passthru(xell_t *ioc, void *args)
-{
-    (void)ioc;
-    static_cast<xel_ioctl_hdr_t *>(args)->status = XEL_STATUS_CMD_NOTSUPP;
-    return XEL_STATUS_OK;
-}
-
 void xell_update_file_handle(xell_t *src, const xell_t *dst)
 {
     src->fd = dst->fd;

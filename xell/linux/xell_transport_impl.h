@@ -16,8 +16,9 @@ xel_status_t xell_debugfs_register(const xell_t *ioc, uint32_t cmd, void *args);
 xel_status_t xell_sysfs_vport_delete(const xell_t *ioc, void *args);
 xel_status_t xell_sysfs_vport_create(const xell_t *ioc, void *args);
 xel_status_t xell_ethtool_flash(xell_t *ioc, uint32_t cmd, void *args);
-// SCSI commands to LUNs and FC pass-through frames travel on the target's
-// own node; both arrive with the fabric views.
+// SCSI commands to LUNs and FC pass-through frames travel on the node the
+// caller opened into the handle's sg_fd (xell_scsi_passthru.cpp,
+// xell_fcpt_bsg.cpp).
 xel_status_t xell_scsi_passthru(xell_t *ioc, void *args);
 xel_status_t xell_fcpt_passthru(xell_t *ioc, void *args);
 
