@@ -3,6 +3,8 @@
 // the status the answer returns into the record's first word.
 #include "sim_driver.h"
 
+#include "sim_events.h"
+#include "xel_aen_records.h"
 #include "xel_auth_records.h"
 
 #include <algorithm>
@@ -285,6 +287,8 @@ const sim_command commands[] = {
     {XEL_CMD_AUTH_SET_SECRETSTRING, 0, true, sim_auth_set_secret},
     {XEL_CMD_LOG_SET_LEVEL, 0, true, sim_log_set_level, XEL_LOG_INSTANCE_OFFSET},
     {XEL_CMD_LOG_GET_LEVEL, 0, true, sim_log_get_level, XEL_LOG_INSTANCE_OFFSET},
+    // The event queues: sim_events.cpp.
+    {XEL_CMD_AEN_GET_EVENTS, 0, true, sim_aen_get_events, XEL_AEN_INSTANCE_OFFSET, XEL_AEN_STATUS_OFFSET},
 };
 
 } // namespace

@@ -63,6 +63,7 @@ int ixo_port_enable(char **argv, int argc, ixo_id_t *id);
 int ixo_port_faa_query(char **argv, int argc, ixo_id_t *id);
 int ixo_port_fw_statistics(char **argv, int argc, ixo_id_t *id);
 int ixo_port_fw_statsclr(char **argv, int argc, ixo_id_t *id);
+int ixo_port_get_events(char **argv, int argc, ixo_id_t *id);
 int ixo_port_list(char **argv, int argc, ixo_id_t *id);
 int ixo_port_name(char **argv, int argc, ixo_id_t *id);
 int ixo_port_pcifn_ethlist(char **argv, int argc, ixo_id_t *id);

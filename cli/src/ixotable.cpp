@@ -215,7 +215,7 @@ const ixo_cmd_desc_t ixo_port_cmd_desc[] = {
     {"--dfsize", 1, 2, PORT_ID, PATH_FC, ixo_port_rfsize},
     {"--disable", 1, 1, PORT_ID, PATH_ANY, ixo_port_disable},
     {"--enable", 1, 1, PORT_ID, PATH_ANY, ixo_port_enable},
-    {"--events", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_port_get_events
+    {"--events", 1, 1, ADAPTER_ID, PATH_ANY, ixo_port_get_events},
     {"--faa", 2, 2, PORT_ID, PATH_FC, ixo_port_faa_query},
     {"--fccr_disable", 1, 1, PORT_ID, PATH_FC, ixo_port_bbsc_disable},
     {"--fccr_enable", 1, 1, PORT_ID, PATH_FC, ixo_port_bbsc_enable},
