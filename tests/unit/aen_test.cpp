@@ -162,3 +162,45 @@ TEST(AenDelivery, UnregistrationWaitsForTheRunningCallback)
 }
 
 } // namespace
+
+namespace {
+
+// A netlink message as the FC transport sends a vendor event, laid out by
+// hand from the kernel's headers.
+std::vector<uint8_t> nl_message(uint64_t vendor, uint16_t datalen, const xel_aen_entry_t &e)
+{
+    std::vector<uint8_t> m(16 + 36 + 64);
+    uint32_t len = static_cast<uint32_t>(m.size());
+    std::memcpy(m.data(), &len, 4);
+    std::memcpy(m.data() + 16 + 16, &vendor, 8);
+    std::memcpy(m.data() + 16 + 26, &datalen, 2);
+    std::memcpy(m.data() + 16 + 36, &e, sizeof e);
+    return m;
+}
+
+TEST(AenNetlink, OnlyTheFamilysWholeVendorEventsAreTaken)
+{
+    xel_aen_entry_t e = port_entry(1, 3, 0x42);
+    xel_aen_entry_t out{};
+    std::vector<uint8_t> good = nl_message((1ull << 56) | 0x7a3c, 64, e);
+    ASSERT_TRUE(xell_aen_netlink_entry(good.data(), good.size(), &out));
+    EXPECT_EQ(std::memcmp(&out, &e, sizeof e), 0);
+    struct {
+        const char *what;
+        std::vector<uint8_t> msg;
+        size_t len;
+    } refused[] = {
+        {"another vendor", nl_message((1ull << 56) | 0x1077, 64, e), good.size()},
+        {"another id type", nl_message(0x7a3c, 64, e), good.size()},
+        {"vendor data too short", nl_message((1ull << 56) | 0x7a3c, 40, e), good.size()},
+        {"received short", good, good.size() - 1},
+    };
+    for (auto &c : refused)
+        EXPECT_FALSE(xell_aen_netlink_entry(c.msg.data(), c.len, &out)) << c.what;
+    std::vector<uint8_t> claims_more = good;
+    uint32_t big = 4096;
+    std::memcpy(claims_more.data(), &big, 4);
+    EXPECT_FALSE(xell_aen_netlink_entry(claims_more.data(), claims_more.size(), &out));
+}
+
+} // namespace

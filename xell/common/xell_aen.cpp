@@ -40,3 +40,38 @@ xel_status_t xell_aen_get_events(xell_t *ioc, xel_aen_entry_t *entries, int *cou
         std::memcpy(entries, buffer.data() + head, sizeof(xel_aen_entry_t) * static_cast<size_t>(got));
     return static_cast<xel_status_t>(record.status);
 }
+
+namespace {
+
+// The netlink header, then the FC transport's vendor event: the SCSI
+// netlink header (8 bytes), seconds, the vendor id at 16, host, the vendor
+// data's length at 26, event number and code, the vendor data from 36.
+constexpr size_t nl_header = 16;
+constexpr size_t ev_vendor_id = 16;
+constexpr size_t ev_datalen = 26;
+constexpr size_t ev_data = 36;
+
+template <typename T> T field_at(const uint8_t *p)
+{
+    T value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
+} // namespace
+
+bool xell_aen_netlink_entry(const uint8_t *msg, size_t len, xel_aen_entry_t *entry)
+{
+    constexpr size_t need = nl_header + ev_data + sizeof(xel_aen_entry_t);
+    if (msg == nullptr || len < need)
+        return false;
+    uint32_t nlmsg_len = field_at<uint32_t>(msg);
+    if (nlmsg_len < need || nlmsg_len > len)
+        return false;
+    const uint8_t *ev = msg + nl_header;
+    if (field_at<uint64_t>(ev + ev_vendor_id) != XELL_AEN_NL_VENDOR_ID ||
+        field_at<uint16_t>(ev + ev_datalen) < sizeof(xel_aen_entry_t))
+        return false;
+    std::memcpy(entry, ev + ev_data, sizeof *entry);
+    return true;
+}

@@ -59,3 +59,14 @@ xel_status_t xell_audit_aen_unregister(xell_aen_handle_t cbhandle);
 xel_status_t xell_aen_handling(int readcnt, const xel_aen_entry_t *entries);
 // The same for entries fetched from an IOC, matched with that IOC's driver.
 xel_status_t xell_aen_handling_from(const xell_t *ioc, int readcnt, const xel_aen_entry_t *entries);
+
+// ---- the netlink watcher's messages (xell_aen.cpp) ----
+
+// The vendor identifier of the adapter family's FC transport events: the
+// PCI type in the top byte, the PCI vendor ID below.
+constexpr uint64_t XELL_AEN_NL_VENDOR_ID = (1ull << 56) | 0x7a3c;
+// Takes the event entry out of one received SCSI transport netlink
+// message of len bytes: false for a message of another vendor, of another
+// kind, or shorter (by its own length or by what was received) than an
+// entry needs. Nothing past len is read.
+bool xell_aen_netlink_entry(const uint8_t *msg, size_t len, xel_aen_entry_t *entry);
