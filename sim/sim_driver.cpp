@@ -3,6 +3,8 @@
 // the status the answer returns into the record's first word.
 #include "sim_driver.h"
 
+#include "sim_events.h"
+#include "xel_aen_records.h"
 #include "xel_auth_records.h"
 #include "xel_pcifn_records.h"
 
@@ -361,6 +363,8 @@ const sim_command commands[] = {
     {XEL_CMD_ITNIM_GET_IOPROFILE, 0, true, sim_itnim_get_ioprofile},
     {XEL_CMD_VF_GET_STATS, 0, true, sim_vf_get_stats},
     {XEL_CMD_VF_RESET_STATS, 0, true, sim_vf_reset_stats},
+    // The event queues: sim_events.cpp.
+    {XEL_CMD_AEN_GET_EVENTS, 0, true, sim_aen_get_events, XEL_AEN_INSTANCE_OFFSET, XEL_AEN_STATUS_OFFSET},
 };
 
 } // namespace

@@ -59,6 +59,7 @@ struct sim_command {
     bool has_instance;          // the record carries xeld_num (at offset 4 unless instance_at says)
     int32_t (*answer)(sim_call &call);
     uint32_t instance_at = 4;   // where xeld_num sits in the record
+    uint32_t status_at = 0;     // where the answer's status goes
 };
 
 // The command of a code in its storage form, or null when the model does

@@ -46,9 +46,10 @@ int not_delivered(sim_store::session &s, const log_entry &entry, int err)
     return err;
 }
 
-int answered(sim_store::session &s, const log_entry &entry, std::span<uint8_t> data, int32_t status)
+int answered(sim_store::session &s, const log_entry &entry, std::span<uint8_t> data, int32_t status,
+             size_t status_at = 0)
 {
-    std::memcpy(data.data(), &status, sizeof status);
+    std::memcpy(data.data() + status_at, &status, sizeof status);
     s.log.push_back(entry.line("status " + std::to_string(status)));
     return 0;
 }
@@ -111,7 +112,7 @@ int answer_request(sim_store::session &s, const std::string &root, const sim_dri
             int32_t status = command->answer(call);
             sim_use_fault(s.state, fault);
             s.changed = true;
-            return answered(s, entry, request.data, status);
+            return answered(s, entry, request.data, status, command->status_at);
         }
         if (f.kind == sim_fault_kind::result) {
             call.result_fault = f.value;
@@ -120,7 +121,7 @@ int answer_request(sim_store::session &s, const std::string &root, const sim_dri
             s.changed = true;
             if (f.kind == sim_fault_kind::transport_errno)
                 return not_delivered(s, entry, f.value);
-            return answered(s, entry, request.data, f.value);
+            return answered(s, entry, request.data, f.value, command ? command->status_at : 0);
         } else {
             call.stuck = true;
         }
@@ -131,7 +132,7 @@ int answer_request(sim_store::session &s, const std::string &root, const sim_dri
         s.changed = true;
     }
     s.changed = s.changed || call.changed;
-    return answered(s, entry, request.data, status);
+    return answered(s, entry, request.data, status, command ? command->status_at : 0);
 }
 
 unsigned flash_write_time(const sim_topology &topology, const sim_driver_request &request)

@@ -50,6 +50,7 @@ void sim_function_models_to_json(const sim_function_models &m, json *obj)
     for (const auto &[module, level] : m.log_levels)
         levels[std::to_string(module)] = level;
     (*obj)["log_levels"] = levels;
+    sim_aen_to_json(m.aen, obj);
 }
 
 void sim_function_models_from_json(const json &obj, sim_function_models *m)
@@ -72,4 +73,5 @@ void sim_function_models_from_json(const json &obj, sim_function_models *m)
     if (obj.contains("log_levels"))
         for (const auto &item : obj.at("log_levels").items())
             m->log_levels[std::stoi(item.key())] = item.value().get<uint32_t>();
+    sim_aen_from_json(obj, &m->aen);
 }

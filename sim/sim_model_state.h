@@ -31,11 +31,20 @@ struct sim_auth_state {
     std::map<uint32_t, uint64_t> stats; // by byte offset into xel_auth_stats_t
 };
 
+// The driver's event queue of a function: the entries (64 bytes each) in
+// the order raised, and each application's read position in it.
+struct sim_aen_state {
+    std::vector<std::vector<uint8_t>> entries;
+    std::map<int32_t, uint32_t> read; // by application id; absent: 0
+    int32_t next_seq = 1;
+};
+
 // What a function carries beside its IOC state.
 struct sim_function_models {
     sim_ipfc_state ipfc;
     sim_auth_state auth;
     std::map<int32_t, uint32_t> log_levels; // by module; absent: Warning
+    sim_aen_state aen;
 };
 
 // JSON of the models; a state saved before they were kept reads as their
@@ -44,3 +53,5 @@ void sim_phy_to_json(const sim_phy_state &phy, nlohmann::ordered_json *obj);
 void sim_phy_from_json(const nlohmann::ordered_json &obj, sim_phy_state *phy);
 void sim_function_models_to_json(const sim_function_models &models, nlohmann::ordered_json *obj);
 void sim_function_models_from_json(const nlohmann::ordered_json &obj, sim_function_models *models);
+void sim_aen_to_json(const sim_aen_state &aen, nlohmann::ordered_json *obj);
+void sim_aen_from_json(const nlohmann::ordered_json &obj, sim_aen_state *aen);

@@ -3,10 +3,12 @@
 // injects faults. The root is the one ixo-sim uses.
 #include "sim_caller.h"
 #include "sim_driver.h"
+#include "sim_events.h"
 #include "sim_faults.h"
 #include "sim_paths.h"
 #include "sim_state.h"
 #include "sim_topology.h"
+#include "xel_aen_records.h"
 #include "xel_ioctl.h"
 
 #include <algorithm>
@@ -54,6 +56,9 @@ const char usage_text[] =
     "  fault add ... --after N      let the first N requests the fault meets pass untouched\n"
     "  fault list                   the faults still pending\n"
     "  fault clear                  remove every fault\n"
+    "  event add --fn PCI --cat N --type N\n"
+    "                               the function's driver queues an event of the category and type\n"
+    "                               (its record filled from the function, as the driver would)\n"
     "  caller [root | user | nocaps]\n"
     "                               who runs ixo-sim from now on: root, an ordinary account,\n"
     "                               or root without its capabilities; the caller when none is given\n"
@@ -478,6 +483,81 @@ int cmd_reboot(const args_t &args)
     return status;
 }
 
+// The category's record as the driver fills it for the function.
+std::vector<uint8_t> event_data(const sim_adapter &ad, const sim_function &fn, uint32_t category)
+{
+    std::vector<uint8_t> data(40, 0);
+    if (category == XEL_AEN_CAT_PORT) {
+        xel_aen_port_data_t port{};
+        port.pwwn = fn.pwwn;
+        port.phy_port_num = static_cast<int32_t>(fn.port);
+        port.ioc_type = static_cast<int16_t>(fn.ioc_type);
+        port.mac = fn.mac;
+        std::memcpy(data.data(), &port, sizeof port);
+    } else if (category == XEL_AEN_CAT_ADAPTER) {
+        std::memcpy(data.data(), ad.serial.data(), std::min<size_t>(ad.serial.size(), 12));
+        uint32_t nports = ad.nports;
+        std::memcpy(data.data() + 12, &nports, sizeof nports);
+        std::memcpy(data.data() + 16, &fn.pwwn, sizeof fn.pwwn);
+    } else if (category == XEL_AEN_CAT_IOC || category == XEL_AEN_CAT_AUDIT) {
+        std::memcpy(data.data(), &fn.pwwn, sizeof fn.pwwn);
+        if (category == XEL_AEN_CAT_IOC) {
+            int16_t type = static_cast<int16_t>(fn.ioc_type);
+            std::memcpy(data.data() + 8, &type, sizeof type);
+            std::memcpy(data.data() + 10, &fn.mac, sizeof fn.mac);
+        }
+    } else if (category == XEL_AEN_CAT_ETHPORT) {
+        std::memcpy(data.data(), &fn.mac, sizeof fn.mac);
+    }
+    return data;
+}
+
+int cmd_event(const args_t &args)
+{
+    std::string pci;
+    unsigned long category = 0, type = 0;
+    bool have_cat = false, have_type = false;
+    if (args.empty() || args[0] != "add")
+        return usage_error("event wants add");
+    for (size_t i = 1; i < args.size(); i++) {
+        if (i + 1 >= args.size())
+            return usage_error("unknown option or missing value: " + args[i]);
+        const std::string &opt = args[i];
+        const std::string &value = args[++i];
+        if (opt == "--fn")
+            pci = value;
+        else if (opt == "--cat")
+            have_cat = parse_number(value, 10, XEL_AEN_MAX_CAT, &category) && category > 0;
+        else if (opt == "--type")
+            have_type = parse_number(value, 10, 0x7fffffff, &type);
+        else
+            return usage_error("unknown option: " + opt);
+    }
+    if (pci.empty() || !have_cat || !have_type)
+        return usage_error("event add wants --fn, --cat from 1 to 12 and --type");
+    bool found = false;
+    int status = with_host([&](sim_store::session &s) {
+        for (const char *driver : {"xel", "kwo"}) {
+            auto refs = sim_driver_functions(s.state.topology, driver);
+            for (size_t n = 0; n < refs.size(); n++) {
+                if (found || refs[n].function->pci != pci)
+                    continue;
+                found = true;
+                std::vector<uint8_t> data = event_data(*refs[n].adapter, *refs[n].function, category);
+                sim_aen_raise(&s.state.functions.at(pci).models.aen, static_cast<int>(n),
+                              static_cast<uint32_t>(category), static_cast<int32_t>(type), data.data(), data.size());
+                s.changed = true;
+            }
+        }
+    });
+    if (status)
+        return status;
+    if (!found)
+        return failure("no PCI function " + pci + " with a driver in the emulated host");
+    std::printf("Event queued: %s category %lu type %lu\n", pci.c_str(), category, type);
+    return 0;
+}
+
 int cmd_help(const args_t &)
 {
     std::fputs(usage_text, stdout);
@@ -492,6 +572,7 @@ const struct {
     {"create", cmd_create}, {"presets", cmd_presets}, {"show", cmd_show}, {"log", cmd_log},
     {"fault", cmd_fault},   {"caller", cmd_caller},   {"sfp", cmd_sfp},         {"help", cmd_help},
     {"vpd", cmd_vpd},
+    {"event", cmd_event},
     {"--help", cmd_help},   {"reboot", cmd_reboot},   {"frames", cmd_frames},
 };
 

@@ -63,6 +63,7 @@ int ixo_port_enable(char **argv, int argc, ixo_id_t *id);
 int ixo_port_faa_query(char **argv, int argc, ixo_id_t *id);
 int ixo_port_fw_statistics(char **argv, int argc, ixo_id_t *id);
 int ixo_port_fw_statsclr(char **argv, int argc, ixo_id_t *id);
+int ixo_port_get_events(char **argv, int argc, ixo_id_t *id);
 int ixo_port_list(char **argv, int argc, ixo_id_t *id);
 int ixo_port_name(char **argv, int argc, ixo_id_t *id);
 int ixo_port_pcifn_ethlist(char **argv, int argc, ixo_id_t *id);
@@ -96,10 +97,19 @@ int ixo_flash_erase_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_flash_query_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_flash_read_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_flash_update_hdlr(char **argv, int argc, ixo_id_t *id);
+// Writes <file>.hex beside a file: its 16-bit little-endian words, eight
+// to a line after the line's byte offset.
+xel_status_t ixo_flash_hex_dump(const char *file);
 
 // Boot class (ixoboot.cpp).
 int ixo_boot_update(char **argv, int argc, ixo_id_t *id);
 int ixo_boot_zone(char **argv, int argc, ixo_id_t *id);
+
+// Boot duplication class (ixobootdup.cpp).
+int ixo_bootdup_query(char **argv, int argc, ixo_id_t *id);
+int ixo_bootdup_read(char **argv, int argc, ixo_id_t *id);
+int ixo_bootdup_swquery(char **argv, int argc, ixo_id_t *id);
+int ixo_bootdup_update(char **argv, int argc, ixo_id_t *id);
 
 // Converged Ethernet: dcb (ixodcb.cpp), fcoe (ixofcoe.cpp), phy (ixophy.cpp)
 // and IP over FC (ixoipfc.cpp).

@@ -345,6 +345,8 @@ bool ixo_flash_update_one(xell_t *ioc, const part_opt &opt, const char *file, fl
     return true;
 }
 
+} // namespace
+
 // The dump beside a pre-boot configuration: 16-bit little-endian words,
 // eight to a line after the line's byte offset.
 xel_status_t ixo_flash_hex_dump(const char *file)
@@ -367,6 +369,8 @@ xel_status_t ixo_flash_hex_dump(const char *file)
     ok = std::fclose(out) == 0 && ok;
     return ok ? XEL_STATUS_OK : XEL_STATUS_FAILED;
 }
+
+namespace {
 
 // The pre-boot configuration and the logs are read whole.
 uint32_t ixo_flash_read_size(xell_t *ioc, uint32_t type, uint32_t size)

@@ -46,10 +46,10 @@ const ixo_cmd_desc_t ixo_boot_cmd_desc[] = {
 static_assert(std::size(ixo_boot_cmd_desc) == 2);
 
 const ixo_cmd_desc_t ixo_bootdup_cmd_desc[] = {
-    {"--query", 1, 5, ID_NONE, PATH_ANY, nullptr}, // ixo_bootdup_query
-    {"--read", 3, 3, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_bootdup_read
-    {"--swquery", 1, 5, ID_NONE, PATH_ANY, nullptr}, // ixo_bootdup_swquery
-    {"--update", 3, 7, ID_NONE, PATH_ANY, nullptr}, // ixo_bootdup_update
+    {"--query", 1, 5, ID_NONE, PATH_ANY, ixo_bootdup_query},
+    {"--read", 3, 3, ADAPTER_ID, PATH_ANY, ixo_bootdup_read},
+    {"--swquery", 1, 5, ID_NONE, PATH_ANY, ixo_bootdup_swquery},
+    {"--update", 3, 7, ID_NONE, PATH_ANY, ixo_bootdup_update},
 };
 static_assert(std::size(ixo_bootdup_cmd_desc) == 4);
 
@@ -215,7 +215,7 @@ const ixo_cmd_desc_t ixo_port_cmd_desc[] = {
     {"--dfsize", 1, 2, PORT_ID, PATH_FC, ixo_port_rfsize},
     {"--disable", 1, 1, PORT_ID, PATH_ANY, ixo_port_disable},
     {"--enable", 1, 1, PORT_ID, PATH_ANY, ixo_port_enable},
-    {"--events", 1, 1, ADAPTER_ID, PATH_ANY, nullptr}, // ixo_port_get_events
+    {"--events", 1, 1, ADAPTER_ID, PATH_ANY, ixo_port_get_events},
     {"--faa", 2, 2, PORT_ID, PATH_FC, ixo_port_faa_query},
     {"--fccr_disable", 1, 1, PORT_ID, PATH_FC, ixo_port_bbsc_disable},
     {"--fccr_enable", 1, 1, PORT_ID, PATH_FC, ixo_port_bbsc_enable},

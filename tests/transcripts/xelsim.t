@@ -113,6 +113,9 @@ $ xelsim
 !   fault add ... --after N      let the first N requests the fault meets pass untouched
 !   fault list                   the faults still pending
 !   fault clear                  remove every fault
+!   event add --fn PCI --cat N --type N
+!                                the function's driver queues an event of the category and type
+!                                (its record filled from the function, as the driver would)
 !   caller [root | user | nocaps]
 !                                who runs ixo-sim from now on: root, an ordinary account,
 !                                or root without its capabilities; the caller when none is given

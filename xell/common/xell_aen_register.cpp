@@ -1,0 +1,319 @@
+// The callback lists of the event service, one per category, and the
+// delivery of each event to the callbacks that match it. A callback runs
+// without its list's lock, so that it may register or unregister; a
+// record is marked busy under the same lock that found it, and an
+// unregistration waits for a busy record's callback to return (unless
+// that callback is the one unregistering).
+#include "xell_aen.h"
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <list>
+#include <mutex>
+#include <thread>
+
+struct xell_aen_reg {
+    void *userData = nullptr;
+    xell_aen_cbfn_t cbfn = nullptr;
+    uint8_t data[40] = {}; // the filter
+    int flags = 0;         // bit 0: the SNIA form
+    bool storage = true;   // the driver of the IOC: xel, else kwo
+    bool has_ioc = false;  // an adapter record: registered with an adapter
+    int inst = -1;
+    uint64_t delivered = 0; // the last delivery that reached it
+    bool busy = false;
+    bool removed = false;
+    std::thread::id runner;
+};
+
+namespace {
+
+struct aen_list {
+    std::mutex mutex;
+    std::condition_variable idle;
+    std::list<xell_aen_reg *> records; // newest first
+};
+
+enum aen_list_id { L_ADAPTER, L_PORT, L_LPORT, L_RPORT, L_ITNIM, L_IOC, L_ETHPORT, L_AUDIT, L_COUNT };
+
+aen_list &list_of(aen_list_id id)
+{
+    static aen_list lists[L_COUNT];
+    return lists[id];
+}
+
+std::atomic<uint64_t> delivery_seq{0};
+
+wwn_t wwn_at(const uint8_t *data, size_t off)
+{
+    wwn_t w;
+    std::memcpy(&w, data + off, sizeof w);
+    return w;
+}
+
+xel_status_t aen_register(aen_list_id id, const xell_t *ioc, xell_aen_cbfn_t cbfn, void *user_data,
+                          const void *filter, size_t filter_len, int flags, xell_aen_handle_t *cbhandle)
+{
+    auto *rec = new (std::nothrow) xell_aen_reg;
+    if (rec == nullptr)
+        return XEL_STATUS_ENOMEM;
+    rec->userData = user_data;
+    rec->cbfn = cbfn;
+    rec->flags = flags;
+    if (filter != nullptr)
+        std::memcpy(rec->data, filter, std::min(filter_len, sizeof rec->data));
+    if (ioc != nullptr) {
+        rec->has_ioc = true;
+        rec->inst = ioc->instance;
+        rec->storage = xell_ioc_is_storage(ioc);
+    } else {
+        rec->inst = id == L_LPORT || id == L_ITNIM ? 65535 : -1;
+    }
+    aen_list &list = list_of(id);
+    std::lock_guard<std::mutex> lock(list.mutex);
+    list.records.push_front(rec);
+    *cbhandle = rec;
+    return XEL_STATUS_OK;
+}
+
+xel_status_t aen_unregister(aen_list_id id, xell_aen_handle_t handle)
+{
+    aen_list &list = list_of(id);
+    std::unique_lock<std::mutex> lock(list.mutex);
+    auto it = std::find(list.records.begin(), list.records.end(), handle);
+    if (it == list.records.end()) {
+        std::printf("Event callback not registered for handle: %p\n", static_cast<void *>(handle));
+        return XEL_STATUS_FAILED;
+    }
+    list.records.erase(it);
+    if (handle->busy && handle->runner == std::this_thread::get_id()) {
+        handle->removed = true; // its delivery frees it once the callback returns
+        return XEL_STATUS_OK;
+    }
+    list.idle.wait(lock, [handle] { return !handle->busy; });
+    delete handle;
+    return XEL_STATUS_OK;
+}
+
+using aen_match = bool (*)(const xell_aen_reg &rec, const xel_aen_entry_t &entry);
+
+bool same_instance(const xell_aen_reg &rec, const xel_aen_entry_t &entry, bool storage)
+{
+    return rec.has_ioc && rec.storage == storage &&
+           static_cast<uint16_t>(rec.inst) == static_cast<uint16_t>(entry.xeld_num);
+}
+
+// Calls each matching record once, newest first, and returns when none
+// is left that this delivery has not reached. A record whose callback
+// runs for another delivery is waited for, not passed over.
+void aen_deliver(aen_list_id id, const xel_aen_entry_t &entry, bool storage,
+                 bool (*match)(const xell_aen_reg &, const xel_aen_entry_t &, bool))
+{
+    aen_list &list = list_of(id);
+    uint64_t seq = ++delivery_seq;
+    std::unique_lock<std::mutex> lock(list.mutex);
+    for (;;) {
+        xell_aen_reg *rec = nullptr;
+        bool wait = false;
+        for (xell_aen_reg *r : list.records) {
+            if (r->delivered == seq || !match(*r, entry, storage))
+                continue;
+            if (r->busy) {
+                // A callback of this thread delivering again does not wait for itself.
+                wait = wait || r->runner != std::this_thread::get_id();
+                continue;
+            }
+            rec = r;
+            break;
+        }
+        if (rec == nullptr) {
+            if (!wait)
+                return;
+            list.idle.wait(lock);
+            continue;
+        }
+        rec->delivered = seq;
+        rec->busy = true;
+        rec->runner = std::this_thread::get_id();
+        lock.unlock();
+        if (rec->cbfn != nullptr)
+            rec->cbfn(rec->userData, entry.aen_type, entry.aen_data, entry.tv_sec, entry.tv_usec);
+        lock.lock();
+        rec->busy = false;
+        list.idle.notify_all();
+        if (rec->removed)
+            delete rec;
+    }
+}
+
+bool match_adapter(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool)
+{
+    if (e.aen_type == 1) // ADD: the registrations made without an adapter
+        return !rec.has_ioc;
+    return rec.has_ioc && std::memcmp(rec.data, e.aen_data, 12) == 0;
+}
+
+bool match_port(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool storage)
+{
+    if (!same_instance(rec, e, storage))
+        return false;
+    xel_aen_port_data_t ev, filt;
+    std::memcpy(&ev, e.aen_data, sizeof ev);
+    std::memcpy(&filt, rec.data, sizeof filt);
+    if (ev.pwwn != 0 && ev.pwwn == filt.pwwn)
+        return true;
+    return std::memcmp(&ev.mac, &filt.mac, sizeof ev.mac) == 0;
+}
+
+bool match_lport(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool storage)
+{
+    if (!same_instance(rec, e, storage))
+        return false;
+    wwn_t reg = wwn_at(rec.data, 16);
+    return e.aen_type == 1 ? reg == 0 : reg == wwn_at(e.aen_data, 16);
+}
+
+bool match_rport(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool storage)
+{
+    return same_instance(rec, e, storage) && wwn_at(rec.data, 16) == wwn_at(e.aen_data, 16);
+}
+
+bool match_itnim(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool storage)
+{
+    if (!same_instance(rec, e, storage) || wwn_at(rec.data, 16) != wwn_at(e.aen_data, 16))
+        return false;
+    wwn_t rpwwn = wwn_at(rec.data, 24);
+    return rpwwn == 0 || rpwwn == wwn_at(e.aen_data, 24);
+}
+
+bool match_ioc(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool storage)
+{
+    return same_instance(rec, e, storage);
+}
+
+bool match_ethport(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool storage)
+{
+    return same_instance(rec, e, storage) && std::memcmp(rec.data, e.aen_data, sizeof(mac_t)) == 0;
+}
+
+bool match_audit(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool storage)
+{
+    return same_instance(rec, e, storage) && wwn_at(rec.data, 0) == wwn_at(e.aen_data, 0);
+}
+
+xel_status_t aen_dispatch(bool storage, int readcnt, const xel_aen_entry_t *entries)
+{
+    int count = readcnt > 0 ? readcnt / static_cast<int>(sizeof(xel_aen_entry_t)) : 0;
+    for (int i = 0; i < count; i++) {
+        const xel_aen_entry_t &e = entries[i];
+        switch (e.aen_category) {
+        case XEL_AEN_CAT_ADAPTER: aen_deliver(L_ADAPTER, e, storage, match_adapter); break;
+        case XEL_AEN_CAT_PORT: aen_deliver(L_PORT, e, storage, match_port); break;
+        case XEL_AEN_CAT_LPORT: aen_deliver(L_LPORT, e, storage, match_lport); break;
+        case XEL_AEN_CAT_RPORT: aen_deliver(L_RPORT, e, storage, match_rport); break;
+        case XEL_AEN_CAT_ITNIM: aen_deliver(L_ITNIM, e, storage, match_itnim); break;
+        case XEL_AEN_CAT_AUDIT: aen_deliver(L_AUDIT, e, storage, match_audit); break;
+        case XEL_AEN_CAT_IOC: aen_deliver(L_IOC, e, storage, match_ioc); break;
+        case XEL_AEN_CAT_ETHPORT: aen_deliver(L_ETHPORT, e, storage, match_ethport); break;
+        default: break;
+        }
+    }
+    return XEL_STATUS_OK;
+}
+
+} // namespace
+
+xel_status_t xell_adapter_aen_register(xell_adapter_t *adapter, xell_aen_cbfn_t cbfn, void *user_data,
+                                       xell_aen_handle_t *cbhandle, int flag)
+{
+    uint8_t filter[40] = {};
+    xell_t *first = nullptr;
+    if (adapter != nullptr) {
+        std::memcpy(filter, adapter->serial_num, sizeof adapter->serial_num);
+        xell_port_t *port0 = xell_adapter_get_port(adapter, 0);
+        first = port0 != nullptr && xell_port_get_ioc_count(port0) > 0 ? xell_port_get_ioc(port0, 0)
+                                                                         : xell_adapter_get_first_ioc(adapter);
+        if (first != nullptr) {
+            wwn_t pwwn = xell_ioc_get_pwwn(first);
+            std::memcpy(filter + 16, &pwwn, sizeof pwwn);
+        }
+    }
+    xel_status_t status = aen_register(L_ADAPTER, first, cbfn, user_data, filter, sizeof filter, flag, cbhandle);
+    // An adapter is known by its serial number; one with no IOC is still not "no adapter".
+    if (status == XEL_STATUS_OK && adapter != nullptr)
+        (*cbhandle)->has_ioc = true;
+    return status;
+}
+
+xel_status_t xell_port_aen_register(xell_t *ioc, xell_aen_cbfn_t cbfn, void *user_data, const void *data,
+                                    xell_aen_handle_t *cbhandle)
+{
+    xel_aen_port_data_t filter{};
+    if (data != nullptr) {
+        xel_aen_port_data_t given;
+        std::memcpy(&given, data, sizeof given);
+        // A storage IOC is known by its port WWN, a network one by its MAC.
+        if (ioc == nullptr || xell_ioc_is_storage(ioc))
+            filter.pwwn = given.pwwn;
+        else
+            filter.mac = given.mac;
+    }
+    return aen_register(L_PORT, ioc, cbfn, user_data, &filter, sizeof filter, 0, cbhandle);
+}
+
+xel_status_t xell_lport_aen_register(xell_t *ioc, xell_aen_cbfn_t cbfn, void *user_data, const void *data,
+                                     xell_aen_handle_t *cbhandle, int flag)
+{
+    return aen_register(L_LPORT, ioc, cbfn, user_data, data, data ? 24 : 0, flag, cbhandle);
+}
+
+xel_status_t xell_rport_aen_register(xell_t *ioc, xell_aen_cbfn_t cbfn, void *user_data, const void *data,
+                                     xell_aen_handle_t *cbhandle)
+{
+    return aen_register(L_RPORT, ioc, cbfn, user_data, data, data ? 40 : 0, 0, cbhandle);
+}
+
+xel_status_t xell_itnim_aen_register(xell_t *ioc, xell_aen_cbfn_t cbfn, void *user_data, const void *data,
+                                     xell_aen_handle_t *cbhandle, int flag)
+{
+    return aen_register(L_ITNIM, ioc, cbfn, user_data, data, data ? 32 : 0, flag, cbhandle);
+}
+
+xel_status_t xell_ioc_aen_register(xell_t *ioc, xell_aen_cbfn_t cbfn, void *user_data, xell_aen_handle_t *cbhandle)
+{
+    return aen_register(L_IOC, ioc, cbfn, user_data, nullptr, 0, 0, cbhandle);
+}
+
+xel_status_t xell_ethport_aen_register(xell_t *ioc, xell_aen_cbfn_t cbfn, void *user_data, const void *data,
+                                       xell_aen_handle_t *cbhandle)
+{
+    return aen_register(L_ETHPORT, ioc, cbfn, user_data, data, data ? sizeof(mac_t) : 0, 0, cbhandle);
+}
+
+xel_status_t xell_audit_aen_register(xell_t *ioc, xell_aen_cbfn_t cbfn, void *user_data, const void *data,
+                                     xell_aen_handle_t *cbhandle)
+{
+    return aen_register(L_AUDIT, ioc, cbfn, user_data, data, data ? sizeof(wwn_t) : 0, 0, cbhandle);
+}
+
+xel_status_t xell_adapter_aen_unregister(xell_aen_handle_t h) { return aen_unregister(L_ADAPTER, h); }
+xel_status_t xell_port_aen_unregister(xell_aen_handle_t h) { return aen_unregister(L_PORT, h); }
+xel_status_t xell_lport_aen_unregister(xell_aen_handle_t h) { return aen_unregister(L_LPORT, h); }
+xel_status_t xell_rport_aen_unregister(xell_aen_handle_t h) { return aen_unregister(L_RPORT, h); }
+xel_status_t xell_itnim_aen_unregister(xell_aen_handle_t h) { return aen_unregister(L_ITNIM, h); }
+xel_status_t xell_ioc_aen_unregister(xell_aen_handle_t h) { return aen_unregister(L_IOC, h); }
+xel_status_t xell_ethport_aen_unregister(xell_aen_handle_t h) { return aen_unregister(L_ETHPORT, h); }
+xel_status_t xell_audit_aen_unregister(xell_aen_handle_t h) { return aen_unregister(L_AUDIT, h); }
+
+xel_status_t xell_aen_handling(int readcnt, const xel_aen_entry_t *entries)
+{
+    return aen_dispatch(true, readcnt, entries);
+}
+
+xel_status_t xell_aen_handling_from(const xell_t *ioc, int readcnt, const xel_aen_entry_t *entries)
+{
+    return aen_dispatch(xell_ioc_is_storage(ioc), readcnt, entries);
+}
