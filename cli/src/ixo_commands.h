@@ -50,6 +50,15 @@ int ixo_fruvpd_read(char **argv, int argc, ixo_id_t *id);
 int ixo_fruvpd_update(char **argv, int argc, ixo_id_t *id);
 int ixo_mfg_update(char **argv, int argc, ixo_id_t *id);
 
+// Boot settings classes (ixobios.cpp, ixoethboot.cpp).
+int ixo_bios_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_bios_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_bios_query(char **argv, int argc, ixo_id_t *id);
+int ixo_ethboot_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_ethboot_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_ethboot_query(char **argv, int argc, ixo_id_t *id);
+int ixo_ethboot_vlan(char **argv, int argc, ixo_id_t *id);
+
 // Port class (ixoport*.cpp): argv is the whole vector, id the resolved target.
 int ixo_port_alpaclr(char **argv, int argc, ixo_id_t *id);
 int ixo_port_alpaset(char **argv, int argc, ixo_id_t *id);

@@ -33,9 +33,9 @@ const ixo_cmd_desc_t ixo_auth_cmd_desc[] = {
 static_assert(std::size(ixo_auth_cmd_desc) == 7);
 
 const ixo_cmd_desc_t ixo_bios_cmd_desc[] = {
-    {"--disable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_bios_disable
-    {"--enable", 1, 19, PORT_ID, PATH_FC, nullptr}, // ixo_bios_enable
-    {"--query", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_bios_query
+    {"--disable", 1, 1, PORT_ID, PATH_FC, ixo_bios_disable},
+    {"--enable", 1, 19, PORT_ID, PATH_FC, ixo_bios_enable},
+    {"--query", 1, 1, PORT_ID, PATH_FC, ixo_bios_query},
 };
 static_assert(std::size(ixo_bios_cmd_desc) == 3);
 
@@ -99,10 +99,10 @@ const ixo_cmd_desc_t ixo_diag_cmd_desc[] = {
 static_assert(std::size(ixo_diag_cmd_desc) == 11);
 
 const ixo_cmd_desc_t ixo_ethboot_cmd_desc[] = {
-    {"--disable", 1, 1, PORT_ID, PATH_ETH, nullptr}, // ixo_ethboot_disable
-    {"--enable", 1, 1, PORT_ID, PATH_ETH, nullptr}, // ixo_ethboot_enable
-    {"--query", 1, 1, PORT_ID, PATH_ETH, nullptr}, // ixo_ethboot_query
-    {"--vlan", 2, 2, PORT_ID, PATH_ETH, nullptr}, // ixo_ethboot_vlan
+    {"--disable", 1, 1, PORT_ID, PATH_ETH, ixo_ethboot_disable},
+    {"--enable", 1, 1, PORT_ID, PATH_ETH, ixo_ethboot_enable},
+    {"--query", 1, 1, PORT_ID, PATH_ETH, ixo_ethboot_query},
+    {"--vlan", 2, 2, PORT_ID, PATH_ETH, ixo_ethboot_vlan},
 };
 static_assert(std::size(ixo_ethboot_cmd_desc) == 4);
 
