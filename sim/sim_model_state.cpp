@@ -50,6 +50,7 @@ void sim_function_models_to_json(const sim_function_models &m, json *obj)
     for (const auto &[module, level] : m.log_levels)
         levels[std::to_string(module)] = level;
     (*obj)["log_levels"] = levels;
+    (*obj)["debug"] = {{"drv_trace", m.debug.drv_trace}, {"fw_saved_clear", m.debug.fw_saved_clear}};
 }
 
 void sim_function_models_from_json(const json &obj, sim_function_models *m)
@@ -72,4 +73,8 @@ void sim_function_models_from_json(const json &obj, sim_function_models *m)
     if (obj.contains("log_levels"))
         for (const auto &item : obj.at("log_levels").items())
             m->log_levels[std::stoi(item.key())] = item.value().get<uint32_t>();
+    if (obj.contains("debug")) {
+        m->debug.drv_trace = obj.at("debug").at("drv_trace");
+        m->debug.fw_saved_clear = obj.at("debug").at("fw_saved_clear");
+    }
 }

@@ -31,8 +31,14 @@ struct sim_auth_state {
     std::map<uint32_t, uint64_t> stats; // by byte offset into xel_auth_stats_t
 };
 
+struct sim_debug_state {
+    bool drv_trace = true;       // the driver accumulates its trace
+    bool fw_saved_clear = false; // the saved firmware trace was cleared
+};
+
 // What a function carries beside its IOC state.
 struct sim_function_models {
+    sim_debug_state debug;
     sim_ipfc_state ipfc;
     sim_auth_state auth;
     std::map<int32_t, uint32_t> log_levels; // by module; absent: Warning

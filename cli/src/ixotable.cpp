@@ -61,25 +61,25 @@ const ixo_cmd_desc_t ixo_dcb_cmd_desc[] = {
 static_assert(std::size(ixo_dcb_cmd_desc) == 3);
 
 const ixo_cmd_desc_t ixo_debug_cmd_desc[] = {
-    {"--dsave", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_dumpstate
-    {"--dstart", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_controltrace_start
-    {"--dstop", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_controltrace_stop
-    {"--dtrc", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_dumptrace
+    {"--dsave", 2, 2, PCIFN_ID, PATH_ANY, ixo_driver_dumpstate},
+    {"--dstart", 1, 1, PCIFN_ID, PATH_ANY, ixo_driver_controltrace_start},
+    {"--dstop", 1, 1, PCIFN_ID, PATH_ANY, ixo_driver_controltrace_stop},
+    {"--dtrc", 2, 2, PCIFN_ID, PATH_ANY, ixo_driver_dumptrace},
     {"--dump", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_dump_registers
-    {"--fcoresave", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_dumpcore
-    {"--fsave", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_dumpstate
-    {"--fsaveclr", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_state_clear
-    {"--fstart", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_controltrace_start
-    {"--fstop", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_controltrace_stop
-    {"--ftrc", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_dumptrace
-    {"--itrc", 1, 1, ID_NONE, PATH_ANY, nullptr}, // ixo_imdriver_dumptrace
-    {"--membase", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_diag_membase
-    {"--memread", 1, 3, PCIFN_ID, PATH_ANY, nullptr}, // ixo_diag_memread
+    {"--fcoresave", 2, 2, PCIFN_ID, PATH_ANY, ixo_fw_dumpcore},
+    {"--fsave", 2, 2, PCIFN_ID, PATH_ANY, ixo_fw_dumpstate},
+    {"--fsaveclr", 1, 1, PCIFN_ID, PATH_ANY, ixo_fw_state_clear},
+    {"--fstart", 1, 1, PCIFN_ID, PATH_ANY, ixo_fw_controltrace_start},
+    {"--fstop", 1, 1, PCIFN_ID, PATH_ANY, ixo_fw_controltrace_stop},
+    {"--ftrc", 2, 2, PCIFN_ID, PATH_ANY, ixo_fw_dumptrace},
+    {"--itrc", 1, 1, ID_NONE, PATH_ANY, ixo_imdriver_dumptrace},
+    {"--membase", 1, 1, PCIFN_ID, PATH_ANY, ixo_diag_membase},
+    {"--memread", 1, 3, PCIFN_ID, PATH_ANY, ixo_diag_memread},
     {"--portlog", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_portlog
     {"--portlogclear", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_portlogclr
     {"--portlogctl", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_portlogctl
-    {"--regread", 2, 4, PCIFN_ID, PATH_ANY, nullptr}, // ixo_diag_readregister
-    {"--regwrite", 3, 4, PCIFN_ID, PATH_ANY, nullptr}, // ixo_diag_writeregister
+    {"--regread", 2, 4, PCIFN_ID, PATH_ANY, ixo_diag_readregister},
+    {"--regwrite", 3, 4, PCIFN_ID, PATH_ANY, ixo_diag_writeregister},
 };
 static_assert(std::size(ixo_debug_cmd_desc) == 19);
 
