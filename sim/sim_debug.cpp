@@ -111,3 +111,67 @@ int32_t sim_diag_memread(sim_call &call)
     store(call, record);
     return XEL_STATUS_OK;
 }
+
+namespace {
+
+constexpr uint64_t plog_boot_time = 1767225600; // when the firmware came up
+
+void plog_ints(xel_plog_rec_t *rec, std::initializer_list<uint32_t> values)
+{
+    rec->log_type = XEL_PLOG_TYPE_INT;
+    rec->log_num_ints = static_cast<uint8_t>(values.size());
+    rec->misc = static_cast<uint16_t>(values.size() * 4);
+    size_t i = 0;
+    for (uint32_t v : values) {
+        uint8_t be[4] = {static_cast<uint8_t>(v >> 24), static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 8),
+                         static_cast<uint8_t>(v)};
+        std::memcpy(rec->log_entry + 4 * i++, be, 4);
+    }
+}
+
+// A string fills its whole entry with no terminator, as the firmware
+// writes one of 32 characters.
+void plog_text(xel_plog_rec_t *rec, const std::string &text)
+{
+    rec->log_type = XEL_PLOG_TYPE_STRING;
+    size_t n = std::min(text.size(), sizeof rec->log_entry);
+    std::memcpy(rec->log_entry, text.data(), n);
+    rec->misc = static_cast<uint16_t>(n);
+}
+
+} // namespace
+
+// The port's events since the firmware came up: its start, the link and
+// the fabric login, until the log is cleared.
+int32_t sim_debug_portlog(sim_call &call)
+{
+    auto record = load<xel_ioctl_debug_t>(call);
+    xel_plog_t plog{};
+    std::memcpy(plog.plog_sig, "12pl123", 8);
+    plog.plog_enabled = 1;
+    plog.ticks = 1000;
+    if (!call.st.models.debug.plog_cleared) {
+        auto port = static_cast<uint8_t>(call.fn().port);
+        xel_plog_rec_t *r = plog.plog_recs;
+        r[0] = {plog_boot_time, port, 1, 1, 0, 0, 0, 0, {}};
+        plog_ints(&r[0], {call.fn().port, 0x10, 0xdeadbeef});
+        r[1] = {plog_boot_time + 2, port, 2, 3, 0, 0, 0, 0, {}};
+        plog_text(&r[1], "link up at " + std::to_string(call.adapter().max_speed) + "G");
+        r[2] = {plog_boot_time + 3, port, 3, 5, 0, 0, 0, 0, {}};
+        plog_text(&r[2], "fabric login accepted, pid 0a1000ff");
+        plog.tail = 3;
+    }
+    std::span<uint8_t> out = call.data.subspan(sizeof record);
+    size_t n = std::min(out.size(), sizeof plog);
+    std::memcpy(out.data(), &plog, n);
+    record.bufsz = static_cast<uint32_t>(n);
+    store(call, record);
+    return XEL_STATUS_OK;
+}
+
+int32_t sim_debug_portlog_clr(sim_call &call)
+{
+    call.st.models.debug.plog_cleared = true;
+    call.changed = true;
+    return XEL_STATUS_OK;
+}

@@ -50,7 +50,7 @@ void sim_function_models_to_json(const sim_function_models &m, json *obj)
     for (const auto &[module, level] : m.log_levels)
         levels[std::to_string(module)] = level;
     (*obj)["log_levels"] = levels;
-    (*obj)["debug"] = {{"drv_trace", m.debug.drv_trace}, {"fw_saved_clear", m.debug.fw_saved_clear}};
+    (*obj)["debug"] = {{"drv_trace", m.debug.drv_trace}, {"fw_saved_clear", m.debug.fw_saved_clear}, {"plog_cleared", m.debug.plog_cleared}};
 }
 
 void sim_function_models_from_json(const json &obj, sim_function_models *m)
@@ -76,5 +76,6 @@ void sim_function_models_from_json(const json &obj, sim_function_models *m)
     if (obj.contains("debug")) {
         m->debug.drv_trace = obj.at("debug").at("drv_trace");
         m->debug.fw_saved_clear = obj.at("debug").at("fw_saved_clear");
+        m->debug.plog_cleared = obj.at("debug").value("plog_cleared", false);
     }
 }

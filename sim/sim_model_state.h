@@ -34,6 +34,7 @@ struct sim_auth_state {
 struct sim_debug_state {
     bool drv_trace = true;       // the driver accumulates its trace
     bool fw_saved_clear = false; // the saved firmware trace was cleared
+    bool plog_cleared = false;   // the port log was cleared
 };
 
 // What a function carries beside its IOC state.

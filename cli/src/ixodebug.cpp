@@ -7,7 +7,10 @@
 #include "xell_debug.h"
 #include "xell_diag.h"
 
+#include "xell_state.h"
+
 #include <cinttypes>
+#include <ctime>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -295,4 +298,87 @@ int ixo_diag_writeregister(char **argv, int argc, ixo_id_t *id)
         return XEL_STATUS_FAILED;
     std::printf("address is 0x%x\n and value is 0x%x\n", static_cast<uint32_t>(addr), static_cast<uint32_t>(value));
     return xell_diag_regwrite(id->xell, static_cast<uint32_t>(addr), static_cast<uint32_t>(value), force);
+}
+
+namespace {
+
+void ixo_plog_rule(const char *tail)
+{
+    std::printf("-----------------------------------------------------%s", tail);
+}
+
+void ixo_plog_print_rec(const xel_plog_rec_t &rec)
+{
+    char when[32] = "";
+    auto seconds = static_cast<time_t>(rec.tv);
+    struct tm tm {};
+    if (gmtime_r(&seconds, &tm) != nullptr)
+        std::strftime(when, sizeof when, "%b %d %H:%M:%S %Y", &tm);
+    int mid = rec.mid > 7 ? 0 : rec.mid;
+    int eid = rec.eid > 24 ? 0 : rec.eid;
+    std::printf("%-19s %-8s %-8s %-4d ", when, xel_plog_mid_strings(mid), xel_plog_eid_strings(eid), rec.misc);
+    const auto *entry = reinterpret_cast<const char *>(rec.log_entry);
+    if (rec.log_type == XEL_PLOG_TYPE_STRING) {
+        // The entry holds no terminator when the string fills it.
+        std::printf("%.*s\n", static_cast<int>(strnlen(entry, sizeof rec.log_entry)), entry);
+    } else if (rec.log_type == XEL_PLOG_TYPE_INT) {
+        int count = rec.log_num_ints > 8 ? 8 : rec.log_num_ints;
+        for (int i = 0; i < count; i++) {
+            const uint8_t *b = rec.log_entry + 4 * i;
+            uint32_t v = (uint32_t{b[0]} << 24) | (uint32_t{b[1]} << 16) | (uint32_t{b[2]} << 8) | b[3];
+            std::printf(i == 0 ? "%08x" : ",%08x", v);
+        }
+        std::fputs("\n", stdout);
+    } else {
+        std::fputs("Invalid plog rec!!!!\n", stdout);
+    }
+}
+
+void ixo_debug_portlog_print(const xel_plog_t &plog)
+{
+    if (std::memcmp(plog.plog_sig, "12pl123", 8) != 0) {
+        std::fputs("Log signature mismatch.\n", stdout);
+        std::printf("sig: %.*s\n", static_cast<int>(strnlen(plog.plog_sig, sizeof plog.plog_sig)), plog.plog_sig);
+    }
+    if (!plog.plog_enabled) {
+        std::fputs("Portlog disabled\n", stdout);
+        return;
+    }
+    if (plog.head == plog.tail) {
+        std::fputs("Portlog is empty\n", stdout);
+        return;
+    }
+    int head = plog.head % XEL_PLOG_RECS;
+    int tail = plog.tail % XEL_PLOG_RECS;
+    int count = head < tail ? tail - head : XEL_PLOG_RECS;
+    std::printf("Total records present = %d\n", count);
+    ixo_plog_rule("-------------------------\n");
+    std::printf("%-19s %-8s %-8s %-4s %s\n", "Time Stamp", "Module", "Event", "Len", "Log info");
+    ixo_plog_rule("-------------------------\n");
+    for (int i = head, n = 0; n == 0 || i != tail; i = (i + 1) % XEL_PLOG_RECS, n++)
+        ixo_plog_print_rec(plog.plog_recs[i]);
+    ixo_plog_rule("----------------------\n");
+}
+
+} // namespace
+
+int ixo_portlog(char **argv, int argc, ixo_id_t *id)
+{
+    (void)argv;
+    (void)argc;
+    xel_plog_t plog{};
+    xel_status_t status = xell_debug_portlog(id->xell, &plog);
+    if (status == XEL_STATUS_OK)
+        ixo_debug_portlog_print(plog);
+    return status;
+}
+
+int ixo_portlogclr(char **argv, int argc, ixo_id_t *id)
+{
+    (void)argv;
+    (void)argc;
+    xel_status_t status = xell_debug_portlog_clr(id->xell);
+    if (status == XEL_STATUS_OK)
+        std::fputs("port log is successfully cleared\n", stdout);
+    return status;
 }

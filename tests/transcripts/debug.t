@@ -143,3 +143,24 @@ $ ixo-sim debug --fstop 1/0/0
 $ ixo-sim debug --itrc anything
 ! ERROR: Command/API not supported 
 [26]
+
+# The port log: integer records as big-endian words, a string that fills
+# its whole entry cut at the entry's 32 characters; cleared, it is empty.
+$ ixo-sim debug --portlog 1/0/0
+| Total records present = 3
+| ------------------------------------------------------------------------------
+| Time Stamp          Module   Event    Len  Log info
+| ------------------------------------------------------------------------------
+| Jan 01 00:00:00 2026 Debug    iocstop  12   00000000,00000010,deadbeef
+| Jan 01 00:00:02 2026 Driver   pstop    14   link up at 16G
+| Jan 01 00:00:03 2026 HAL      pstchg   32   fabric login accepted, pid 0a100
+| ---------------------------------------------------------------------------
+$ ixo-sim debug --portlogclear 1/0/0
+| port log is successfully cleared
+$ ixo-sim debug --portlog 1/0/0
+| Portlog is empty
+$ ixo-sim debug --portlog 1/1/1 | head -1
+| Total records present = 3
+$ ixo-sim debug --portlog 2/0/2
+! ERROR: Could not find Storage functionality on the port (or adapter) "2/0/2"
+[177]

@@ -163,3 +163,19 @@ xel_status_t xell_diag_memread(xell_t *ioc, uint64_t addr, uint32_t nwords, uint
     *kva = record.kva_address;
     return XEL_STATUS_OK;
 }
+
+xel_status_t xell_debug_portlog(xell_t *ioc, xel_plog_t *plog)
+{
+    if (ioc == nullptr)
+        return XEL_STATUS_FAILED;
+    xel_ioctl_debug_t record{};
+    record.bufsz = sizeof *plog;
+    return xell_request_data(ioc, XEL_CMD_DEBUG_PORTLOG, &record, plog, sizeof *plog, 0, 0);
+}
+
+xel_status_t xell_debug_portlog_clr(xell_t *ioc)
+{
+    if (ioc == nullptr)
+        return XEL_STATUS_FAILED;
+    return xell_header_request(ioc, XEL_CMD_DEBUG_PORTLOG_CLR, 0, 0, sizeof(xel_ioctl_gen_t));
+}

@@ -22,6 +22,9 @@ xel_status_t xell_debug_fw_core(xell_t *ioc, const char *path);
 xel_status_t xell_debug_control_dtrc(xell_t *ioc, bool start);
 // Firmware tracing cannot be switched: XEL_STATUS_CMD_NOTSUPP.
 xel_status_t xell_debug_control_ftrc(xell_t *ioc, bool start);
+// The port log, and its clear.
+xel_status_t xell_debug_portlog(xell_t *ioc, xel_plog_t *plog);
+xel_status_t xell_debug_portlog_clr(xell_t *ioc);
 // nwords (at most XEL_MEMREAD_MAX_WORDS) from offset addr into words; the
 // base is returned in kva. nwords 0 asks the base alone.
 xel_status_t xell_diag_memread(xell_t *ioc, uint64_t addr, uint32_t nwords, uint32_t *words, uint64_t *kva);
