@@ -7,6 +7,7 @@
 #include "xel_aen_records.h"
 #include "xel_auth_records.h"
 #include "xel_pcifn_records.h"
+#include "xel_debug_records.h"
 
 #include <algorithm>
 #include <cstring>
@@ -307,6 +308,19 @@ const sim_command commands[] = {
     {XEL_CMD_RATELIM_SET_SPEED, 0, true, sim_ratelim_set_speed},
     {XEL_CMD_BIOS_CFG, 0, true, sim_bios_cfg},
     {XEL_CMD_BIOS_QUERY, 0, true, sim_bios_query},
+    {XEL_CMD_BIOS_PBC_QUERY, 0, true, sim_bios_pbc_query},
+    // Debug capture: sim_debug.cpp.
+    {XEL_CMD_DEBUG_DRV_TRACE, 0, true, sim_debug_drv_trace},
+    {XEL_CMD_DEBUG_DRV_STATE, XEL_DEBUG_TRACE_SIZE, true, sim_debug_drv_state},
+    {XEL_CMD_DEBUG_FW_STATE_CLR, 0, true, sim_debug_fw_state_clr},
+    {XEL_CMD_DEBUG_DTRC_START, 0, true, sim_debug_dtrc_start},
+    {XEL_CMD_DEBUG_DTRC_STOP, 0, true, sim_debug_dtrc_stop},
+    {XEL_CMD_DEBUG_FW_CORE, XEL_DEBUG_CORE_CHUNK, true, sim_debug_fw_core},
+    {XEL_CMD_DIAG_MEMREAD, 0, true, sim_diag_memread},
+    {XEL_CMD_DEBUG_PORTLOG, sizeof(xel_plog_t), true, sim_debug_portlog},
+    {XEL_CMD_DEBUG_PORTLOG_CLR, 0, true, sim_debug_portlog_clr},
+    {XEL_CMD_ETHBOOT_CFG, 0, true, sim_ethboot_cfg},
+    {XEL_CMD_ETHBOOT_QUERY, 0, true, sim_ethboot_query},
     {XEL_CMD_FABRIC_GET_LPORTS, 0, true, sim_fabric_get_lports},
     {XEL_CMD_FCOE_GET_STATS, 0, true, sim_fcoe_get_stats},
     {XEL_CMD_FCOE_RESET_STATS, 0, true, sim_fcoe_reset_stats},

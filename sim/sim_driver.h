@@ -143,6 +143,27 @@ int32_t sim_ratelim_disable(sim_call &call);
 int32_t sim_ratelim_set_speed(sim_call &call);
 int32_t sim_bios_cfg(sim_call &call);
 int32_t sim_bios_query(sim_call &call);
+int32_t sim_bios_pbc_query(sim_call &call);
+// Debug capture (sim_debug.cpp). The core is SIM_CORE_SIZE bytes, each
+// sim_core_byte of its offset; driver memory starts at SIM_KVA_BASE (plus
+// the PCI function in bits 24 up).
+constexpr uint32_t SIM_CORE_SIZE = 40000;
+constexpr uint64_t SIM_KVA_BASE = 0xffffc90000000000ull;
+uint8_t sim_core_byte(uint32_t pci_function, uint32_t offset);
+int32_t sim_debug_drv_state(sim_call &call);
+// The text of a function's debugfs trace file (drvtrc, fwtrc, fwsave); the
+// network driver answers its driver trace request with it too.
+std::string sim_trace_text(const sim_function_ref &ref, const sim_function_state &st, const std::string &file);
+int32_t sim_debug_drv_trace(sim_call &call);
+int32_t sim_debug_fw_state_clr(sim_call &call);
+int32_t sim_debug_dtrc_start(sim_call &call);
+int32_t sim_debug_dtrc_stop(sim_call &call);
+int32_t sim_debug_fw_core(sim_call &call);
+int32_t sim_diag_memread(sim_call &call);
+int32_t sim_debug_portlog(sim_call &call);
+int32_t sim_debug_portlog_clr(sim_call &call);
+int32_t sim_ethboot_cfg(sim_call &call);
+int32_t sim_ethboot_query(sim_call &call);
 int32_t sim_fabric_get_lports(sim_call &call);
 int32_t sim_lport_get_attr(sim_call &call);
 // The fabric the base port logged into (sim_rport.cpp).

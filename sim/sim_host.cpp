@@ -156,6 +156,13 @@ const sim_function_ref *find_by_pci(const std::vector<sim_function_ref> &refs, c
 // the same state always traces the same.
 std::string trace_text(const sim_function_ref &ref, const sim_function_state &st, const std::string &file)
 {
+    return sim_trace_text(ref, st, file);
+}
+
+} // namespace
+
+std::string sim_trace_text(const sim_function_ref &ref, const sim_function_state &st, const std::string &file)
+{
     const sim_function &fn = *ref.function;
     const sim_adapter &ad = *ref.adapter;
     std::vector<std::pair<const char *, std::string>> events;
@@ -169,12 +176,14 @@ std::string trace_text(const sim_function_ref &ref, const sim_function_state &st
                   {"ioc_state", sim_ioc_state_name(st.ioc_state)}};
         if (fn.storage() && fn.host >= 0)
             events.insert(events.begin() + 2, {"scsi_host", "host" + std::to_string(fn.host)});
+        if (!st.models.debug.drv_trace)
+            events.push_back({"trace_stop", "driver tracing stopped"});
     } else if (file == "fwtrc") {
         events = {{"fw_boot", "firmware " + ad.fw_ver},
                   {"hb_start", "heartbeat running"},
                   {"port_cfg", "port " + std::to_string(fn.port) + " max speed " + std::to_string(ad.max_speed) + "G"},
                   {"ioc_state", sim_ioc_state_name(st.ioc_state)}};
-    } else {
+    } else if (!st.models.debug.fw_saved_clear) {
         events = {{"fw_save", "no firmware fault since boot"}};
     }
     std::string text = fn.driver() + std::string(" ") + file + " " + fn.pci + "\n";
@@ -185,6 +194,8 @@ std::string trace_text(const sim_function_ref &ref, const sim_function_state &st
     }
     return text;
 }
+
+namespace {
 
 // The register space of a function: 512 KiB of 32-bit registers, reading
 // as a fixed pattern until written. Word 0 holds the PCI ids.

@@ -51,6 +51,7 @@ void sim_function_models_to_json(const sim_function_models &m, json *obj)
         levels[std::to_string(module)] = level;
     (*obj)["log_levels"] = levels;
     sim_aen_to_json(m.aen, obj);
+    (*obj)["debug"] = {{"drv_trace", m.debug.drv_trace}, {"fw_saved_clear", m.debug.fw_saved_clear}, {"plog_cleared", m.debug.plog_cleared}};
 }
 
 void sim_function_models_from_json(const json &obj, sim_function_models *m)
@@ -74,4 +75,9 @@ void sim_function_models_from_json(const json &obj, sim_function_models *m)
         for (const auto &item : obj.at("log_levels").items())
             m->log_levels[std::stoi(item.key())] = item.value().get<uint32_t>();
     sim_aen_from_json(obj, &m->aen);
+    if (obj.contains("debug")) {
+        m->debug.drv_trace = obj.at("debug").at("drv_trace");
+        m->debug.fw_saved_clear = obj.at("debug").at("fw_saved_clear");
+        m->debug.plog_cleared = obj.at("debug").value("plog_cleared", false);
+    }
 }

@@ -39,8 +39,15 @@ struct sim_aen_state {
     int32_t next_seq = 1;
 };
 
+struct sim_debug_state {
+    bool drv_trace = true;       // the driver accumulates its trace
+    bool fw_saved_clear = false; // the saved firmware trace was cleared
+    bool plog_cleared = false;   // the port log was cleared
+};
+
 // What a function carries beside its IOC state.
 struct sim_function_models {
+    sim_debug_state debug;
     sim_ipfc_state ipfc;
     sim_auth_state auth;
     std::map<int32_t, uint32_t> log_levels; // by module; absent: Warning

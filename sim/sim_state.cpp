@@ -201,7 +201,8 @@ json port_to_json(const sim_port_state &p)
             {"stats", word_map(p.stats, false)},
             {"fcoe_stats", word_map(p.fcoe_stats, false)},
             {"cee_stats", word_map(p.cee_stats, false)},
-            {"boot", hex_bytes(p.boot)}};
+            {"boot", hex_bytes(p.boot)},
+            {"ethboot", hex_bytes(p.ethboot)}};
     sim_phy_to_json(p.phy, &obj);
     return obj;
 }
@@ -253,6 +254,8 @@ sim_port_state port_from_json(const json &obj)
     p.fcoe_stats = word_map_from<uint64_t>(obj.at("fcoe_stats"));
     p.cee_stats = word_map_from<uint64_t>(obj.at("cee_stats"));
     p.boot = hex_bytes_from(obj.at("boot"));
+    if (obj.contains("ethboot"))
+        p.ethboot = hex_bytes_from(obj.at("ethboot"));
     sim_phy_from_json(obj, &p.phy);
     return p;
 }

@@ -106,6 +106,7 @@ struct sim_port_state {
     std::map<uint32_t, uint64_t> fcoe_stats;
     std::map<uint32_t, uint64_t> cee_stats;
     std::vector<uint8_t> boot; // the boot configuration record (xel_boot_cfg_t)
+    std::vector<uint8_t> ethboot; // the network boot record (xel_ethboot_cfg_t); empty: blank flash
     sim_phy_state phy;         // the 10G PHY module (converged and Ethernet ports)
 };
 

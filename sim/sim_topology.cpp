@@ -255,6 +255,31 @@ bool read_identity(reader &r, const json &obj, const std::string &place, sim_fun
     return true;
 }
 
+// The pre-boot configuration's LUNs: "PWWN,LUN" words, LUN in decimal.
+bool read_pbc_luns(reader &r, const json &obj, const std::string &place, sim_function *fn)
+{
+    if (!obj.contains("pbc_luns"))
+        return r.ok;
+    const json &luns = obj.at("pbc_luns");
+    std::string where = place + ".pbc_luns";
+    if (!fn->storage())
+        return r.fail(where, "only a storage function has a pre-boot configuration");
+    if (!luns.is_array() || luns.size() > 8)
+        return r.fail(where, "not a list of at most 8 \"PWWN,LUN\" words");
+    for (const auto &item : luns) {
+        std::string text = item.is_string() ? item.get<std::string>() : "";
+        size_t comma = text.find(',');
+        wwn_t wwn = 0;
+        std::string number = comma == std::string::npos ? "" : text.substr(comma + 1);
+        if (comma == std::string::npos || !sim_parse_wwn(text.substr(0, comma), &wwn) || number.empty() ||
+            number.size() > 5 || number.find_first_not_of("0123456789") != std::string::npos ||
+            std::stoul(number) > 0xFFFF)
+            return r.fail(where, "\"" + text + "\" is not a word like 20:00:00:7a:3c:05:00:01,3");
+        fn->pbc_luns.emplace_back(wwn, static_cast<uint16_t>(std::stoul(number)));
+    }
+    return r.ok;
+}
+
 // What a function says about its port: its link, SFP, modes and settings.
 bool read_port_shape(reader &r, const json &obj, const std::string &place, sim_function *fn)
 {
@@ -282,7 +307,7 @@ bool read_port_shape(reader &r, const json &obj, const std::string &place, sim_f
     if (fn->ioc_type == XEL_IOC_TYPE_FC &&
         (obj.contains("phy") || obj.contains("cee_reason") || obj.contains("cee_pfc_primap") || obj.contains("lldp_chassis_id") || obj.contains("lldp_port_id")))
         return r.fail(place, "only a converged or Ethernet function's port has a PHY and DCB");
-    return r.ok;
+    return read_pbc_luns(r, obj, place, fn);
 }
 
 // An interface name, as the driver reports it and sysfs lists it under the
@@ -301,7 +326,7 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
 {
     if (!r.only_keys(obj, place, {"pci", "type", "port", "host", "bound", "pwwn", "nwwn", "mac", "eth_name", "enabled", "link",
                                    "dport", "preboot_disabled", "loopback", "authfail", "sfp_media", "sfp_present", "qos", "ratelimit",
-                                   "roles", "phy", "cee_reason", "cee_pfc_primap", "lldp_chassis_id", "lldp_port_id"}))
+                                   "roles", "phy", "cee_reason", "cee_pfc_primap", "lldp_chassis_id", "lldp_port_id", "pbc_luns"}))
         return false;
     fn->pci = r.text(obj, "pci", place, "", 12);
     if (r.ok && !sim_valid_pci(fn->pci))
@@ -627,6 +652,12 @@ json function_to_json(const sim_function &fn)
         obj["qos"] = fn.qos;
         obj["ratelimit"] = fn.ratelimit;
         obj["roles"] = fn.roles;
+        if (!fn.pbc_luns.empty()) {
+            json luns = json::array();
+            for (const auto &[wwn, lun] : fn.pbc_luns)
+                luns.push_back(sim_wwn_text(wwn) + "," + std::to_string(lun));
+            obj["pbc_luns"] = luns;
+        }
     }
     return obj;
 }

@@ -37,6 +37,9 @@ struct sim_function {
     uint32_t cee_pfc_primap = 0x08; // the priorities with flow control
     std::string lldp_chassis_id; // a MAC address, an IPv4 or IPv6 address, or a name
     std::string lldp_port_id;    // a MAC address, an IPv4 address, or an interface name
+    // The pre-boot configuration's boot LUNs (storage functions, at most 8):
+    // BIOS is on in it when there is one.
+    std::vector<std::pair<wwn_t, uint16_t>> pbc_luns;
 
     const char *driver() const;
     bool storage() const { return ioc_type != XEL_IOC_TYPE_LL; }

@@ -50,6 +50,34 @@ int ixo_fruvpd_read(char **argv, int argc, ixo_id_t *id);
 int ixo_fruvpd_update(char **argv, int argc, ixo_id_t *id);
 int ixo_mfg_update(char **argv, int argc, ixo_id_t *id);
 
+// Boot settings classes (ixobios.cpp, ixoethboot.cpp).
+int ixo_bios_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_bios_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_bios_query(char **argv, int argc, ixo_id_t *id);
+int ixo_ethboot_disable(char **argv, int argc, ixo_id_t *id);
+int ixo_ethboot_enable(char **argv, int argc, ixo_id_t *id);
+int ixo_ethboot_query(char **argv, int argc, ixo_id_t *id);
+int ixo_ethboot_vlan(char **argv, int argc, ixo_id_t *id);
+
+// Debug class (ixodebug.cpp).
+int ixo_diag_membase(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_memread(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_readregister(char **argv, int argc, ixo_id_t *id);
+int ixo_diag_writeregister(char **argv, int argc, ixo_id_t *id);
+int ixo_driver_controltrace_start(char **argv, int argc, ixo_id_t *id);
+int ixo_driver_controltrace_stop(char **argv, int argc, ixo_id_t *id);
+int ixo_driver_dumpstate(char **argv, int argc, ixo_id_t *id);
+int ixo_driver_dumptrace(char **argv, int argc, ixo_id_t *id);
+int ixo_fw_controltrace_start(char **argv, int argc, ixo_id_t *id);
+int ixo_fw_controltrace_stop(char **argv, int argc, ixo_id_t *id);
+int ixo_fw_dumpcore(char **argv, int argc, ixo_id_t *id);
+int ixo_fw_dumpstate(char **argv, int argc, ixo_id_t *id);
+int ixo_fw_dumptrace(char **argv, int argc, ixo_id_t *id);
+int ixo_fw_state_clear(char **argv, int argc, ixo_id_t *id);
+int ixo_imdriver_dumptrace(char **argv, int argc, ixo_id_t *id);
+int ixo_portlog(char **argv, int argc, ixo_id_t *id);
+int ixo_portlogclr(char **argv, int argc, ixo_id_t *id);
+
 // Port class (ixoport*.cpp): argv is the whole vector, id the resolved target.
 int ixo_port_alpaclr(char **argv, int argc, ixo_id_t *id);
 int ixo_port_alpaset(char **argv, int argc, ixo_id_t *id);

@@ -33,9 +33,9 @@ const ixo_cmd_desc_t ixo_auth_cmd_desc[] = {
 static_assert(std::size(ixo_auth_cmd_desc) == 7);
 
 const ixo_cmd_desc_t ixo_bios_cmd_desc[] = {
-    {"--disable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_bios_disable
-    {"--enable", 1, 19, PORT_ID, PATH_FC, nullptr}, // ixo_bios_enable
-    {"--query", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_bios_query
+    {"--disable", 1, 1, PORT_ID, PATH_FC, ixo_bios_disable},
+    {"--enable", 1, 19, PORT_ID, PATH_FC, ixo_bios_enable},
+    {"--query", 1, 1, PORT_ID, PATH_FC, ixo_bios_query},
 };
 static_assert(std::size(ixo_bios_cmd_desc) == 3);
 
@@ -61,25 +61,25 @@ const ixo_cmd_desc_t ixo_dcb_cmd_desc[] = {
 static_assert(std::size(ixo_dcb_cmd_desc) == 3);
 
 const ixo_cmd_desc_t ixo_debug_cmd_desc[] = {
-    {"--dsave", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_dumpstate
-    {"--dstart", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_controltrace_start
-    {"--dstop", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_controltrace_stop
-    {"--dtrc", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_dumptrace
+    {"--dsave", 2, 2, PCIFN_ID, PATH_ANY, ixo_driver_dumpstate},
+    {"--dstart", 1, 1, PCIFN_ID, PATH_ANY, ixo_driver_controltrace_start},
+    {"--dstop", 1, 1, PCIFN_ID, PATH_ANY, ixo_driver_controltrace_stop},
+    {"--dtrc", 2, 2, PCIFN_ID, PATH_ANY, ixo_driver_dumptrace},
     {"--dump", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_dump_registers
-    {"--fcoresave", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_dumpcore
-    {"--fsave", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_dumpstate
-    {"--fsaveclr", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_state_clear
-    {"--fstart", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_controltrace_start
-    {"--fstop", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_controltrace_stop
-    {"--ftrc", 2, 2, PCIFN_ID, PATH_ANY, nullptr}, // ixo_fw_dumptrace
-    {"--itrc", 1, 1, ID_NONE, PATH_ANY, nullptr}, // ixo_imdriver_dumptrace
-    {"--membase", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_diag_membase
-    {"--memread", 1, 3, PCIFN_ID, PATH_ANY, nullptr}, // ixo_diag_memread
-    {"--portlog", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_portlog
-    {"--portlogclear", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_portlogclr
+    {"--fcoresave", 2, 2, PCIFN_ID, PATH_ANY, ixo_fw_dumpcore},
+    {"--fsave", 2, 2, PCIFN_ID, PATH_ANY, ixo_fw_dumpstate},
+    {"--fsaveclr", 1, 1, PCIFN_ID, PATH_ANY, ixo_fw_state_clear},
+    {"--fstart", 1, 1, PCIFN_ID, PATH_ANY, ixo_fw_controltrace_start},
+    {"--fstop", 1, 1, PCIFN_ID, PATH_ANY, ixo_fw_controltrace_stop},
+    {"--ftrc", 2, 2, PCIFN_ID, PATH_ANY, ixo_fw_dumptrace},
+    {"--itrc", 1, 1, ID_NONE, PATH_ANY, ixo_imdriver_dumptrace},
+    {"--membase", 1, 1, PCIFN_ID, PATH_ANY, ixo_diag_membase},
+    {"--memread", 1, 3, PCIFN_ID, PATH_ANY, ixo_diag_memread},
+    {"--portlog", 1, 1, PCIFN_ID, PATH_FC, ixo_portlog},
+    {"--portlogclear", 1, 1, PCIFN_ID, PATH_FC, ixo_portlogclr},
     {"--portlogctl", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_portlogctl
-    {"--regread", 2, 4, PCIFN_ID, PATH_ANY, nullptr}, // ixo_diag_readregister
-    {"--regwrite", 3, 4, PCIFN_ID, PATH_ANY, nullptr}, // ixo_diag_writeregister
+    {"--regread", 2, 4, PCIFN_ID, PATH_ANY, ixo_diag_readregister},
+    {"--regwrite", 3, 4, PCIFN_ID, PATH_ANY, ixo_diag_writeregister},
 };
 static_assert(std::size(ixo_debug_cmd_desc) == 19);
 
@@ -99,10 +99,10 @@ const ixo_cmd_desc_t ixo_diag_cmd_desc[] = {
 static_assert(std::size(ixo_diag_cmd_desc) == 11);
 
 const ixo_cmd_desc_t ixo_ethboot_cmd_desc[] = {
-    {"--disable", 1, 1, PORT_ID, PATH_ETH, nullptr}, // ixo_ethboot_disable
-    {"--enable", 1, 1, PORT_ID, PATH_ETH, nullptr}, // ixo_ethboot_enable
-    {"--query", 1, 1, PORT_ID, PATH_ETH, nullptr}, // ixo_ethboot_query
-    {"--vlan", 2, 2, PORT_ID, PATH_ETH, nullptr}, // ixo_ethboot_vlan
+    {"--disable", 1, 1, PORT_ID, PATH_ETH, ixo_ethboot_disable},
+    {"--enable", 1, 1, PORT_ID, PATH_ETH, ixo_ethboot_enable},
+    {"--query", 1, 1, PORT_ID, PATH_ETH, ixo_ethboot_query},
+    {"--vlan", 2, 2, PORT_ID, PATH_ETH, ixo_ethboot_vlan},
 };
 static_assert(std::size(ixo_ethboot_cmd_desc) == 4);
 

@@ -9,6 +9,7 @@
 #include "temp_root.h"
 #include "xell_port.h"
 #include "xell_request_cache.h"
+#include "xell_transport.h"
 
 #include <gtest/gtest.h>
 
@@ -345,6 +346,41 @@ TEST_F(PortLibrary, BootConfigurationDefaultsOnlyForBlankFlash)
     boot.nbluns = 5;
     EXPECT_EQ(xell_bios_cfg(fc, &boot), XEL_STATUS_EINVAL);
     EXPECT_FALSE(sent(requests(), XEL_CMD_BIOS_CFG));
+}
+
+// The emulated drivers refuse a boot record whose checksum is wrong and
+// keep what they had; the network boot record starts as erased flash and
+// the query writes the default in its place, which stays across commands.
+TEST_F(PortLibrary, BootRecordsWithAWrongChecksumAreRefused)
+{
+    xell_t *fc = ioc(1, 0, 0);
+    xell_t *eth = ioc(2, 0, 1);
+    std::vector<uint8_t> before = port_state("0000:05/0").boot;
+    xel_ioctl_bios_t bios{};
+    bios.cfg.version = XEL_BOOT_CFG_VERSION;
+    bios.cfg.enable = 1;
+    bios.cfg.speed = XEL_PORT_SPEED_AUTO;
+    bios.cfg.chksum = 0x1234;
+    EXPECT_EQ(xell_ioctl(fc, XEL_CMD_BIOS_CFG, &bios, 0, 0, sizeof bios), XEL_STATUS_OK);
+    EXPECT_EQ(bios.status, XEL_STATUS_CHECKSUM_FAIL);
+    EXPECT_EQ(port_state("0000:05/0").boot, before);
+
+    EXPECT_TRUE(port_state("0000:06/0").ethboot.empty());
+    xel_ethboot_cfg_t cfg{};
+    ASSERT_EQ(xell_ethboot_query(eth, &cfg), XEL_STATUS_OK);
+    EXPECT_TRUE(sent(requests(), XEL_CMD_ETHBOOT_CFG));
+    ASSERT_EQ(xell_ethboot_vlan(eth, 100), XEL_STATUS_OK);
+    std::vector<uint8_t> stored = port_state("0000:06/0").ethboot;
+    ASSERT_EQ(stored.size(), sizeof cfg);
+    // version, rsvd, checksum (XOR of the words 0x0001, 0x0000, 0x0064), enable, rsvd, VLAN 100.
+    EXPECT_EQ(stored, (std::vector<uint8_t>{0x01, 0x00, 0x65, 0x00, 0x00, 0x00, 0x64, 0x00}));
+
+    xel_ioctl_ethboot_t eb{};
+    eb.cfg.version = XEL_ETHBOOT_CFG_VERSION;
+    eb.cfg.vlan = 7;
+    EXPECT_EQ(xell_ioctl(eth, XEL_CMD_ETHBOOT_CFG, &eb, 0, 0, sizeof eb), XEL_STATUS_OK);
+    EXPECT_EQ(eb.status, XEL_STATUS_CHECKSUM_FAIL);
+    EXPECT_EQ(port_state("0000:06/0").ethboot, stored);
 }
 
 // Every read the port commands make hands an injected failure to the

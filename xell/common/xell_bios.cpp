@@ -51,3 +51,81 @@ xel_status_t xell_bios_query(xell_t *ioc, xel_boot_cfg_t *cfg)
         cfg->speed = XEL_PORT_SPEED_AUTO;
     return XEL_STATUS_OK;
 }
+
+xel_status_t xell_bios_pbc_query(xell_t *ioc, xel_boot_pbc_t *pbc)
+{
+    xel_ioctl_bios_pbc_t record{};
+    xel_status_t status = xell_request(ioc, XEL_CMD_BIOS_PBC_QUERY, &record, 0, 0, sizeof record);
+    if (status == XEL_STATUS_OK)
+        *pbc = record.pbc;
+    return status;
+}
+
+xel_status_t xell_ethboot_cfg(xell_t *ioc, const xel_ethboot_cfg_t *cfg)
+{
+    xel_ioctl_ethboot_t record{};
+    record.cfg = *cfg;
+    record.cfg.chksum = 0;
+    record.cfg.chksum = xel_checksum_u16(&record.cfg, sizeof record.cfg);
+    return xell_request(ioc, XEL_CMD_ETHBOOT_CFG, &record, 0, 0, sizeof record);
+}
+
+xel_status_t xell_ethboot_query(xell_t *ioc, xel_ethboot_cfg_t *cfg)
+{
+    xel_mode_t mode = XEL_MODE_HBA;
+    xel_status_t status = xell_port_mode_get(ioc, true, &mode);
+    if (status != XEL_STATUS_OK)
+        return status;
+    if (mode == XEL_MODE_HBA)
+        return XEL_STATUS_CMD_NOTSUPP;
+    xel_ioctl_ethboot_t record{};
+    status = xell_request(ioc, XEL_CMD_ETHBOOT_QUERY, &record, 0, 0, sizeof record);
+    if (status != XEL_STATUS_OK)
+        return status;
+    if (record.cfg.version == XEL_ETHBOOT_CFG_VERSION) {
+        *cfg = record.cfg;
+        return XEL_STATUS_OK;
+    }
+    xel_ethboot_cfg_t fresh{};
+    fresh.version = XEL_ETHBOOT_CFG_VERSION;
+    status = xell_ethboot_cfg(ioc, &fresh);
+    if (status == XEL_STATUS_OK)
+        *cfg = fresh;
+    return status;
+}
+
+namespace {
+
+xel_status_t xell_ethboot_set_enable(xell_t *ioc, bool enable)
+{
+    xel_ethboot_cfg_t cfg{};
+    xel_status_t status = xell_ethboot_query(ioc, &cfg);
+    if (status != XEL_STATUS_OK)
+        return status;
+    if ((cfg.enable != 0) == enable)
+        return enable ? XEL_STATUS_ETHBOOT_ENABLED : XEL_STATUS_ETHBOOT_DISABLED;
+    cfg.enable = enable ? 1 : 0;
+    return xell_ethboot_cfg(ioc, &cfg);
+}
+
+} // namespace
+
+xel_status_t xell_ethboot_enable(xell_t *ioc)
+{
+    return xell_ethboot_set_enable(ioc, true);
+}
+
+xel_status_t xell_ethboot_disable(xell_t *ioc)
+{
+    return xell_ethboot_set_enable(ioc, false);
+}
+
+xel_status_t xell_ethboot_vlan(xell_t *ioc, uint16_t vlan_id)
+{
+    xel_ethboot_cfg_t cfg{};
+    xel_status_t status = xell_ethboot_query(ioc, &cfg);
+    if (status != XEL_STATUS_OK || cfg.vlan == vlan_id)
+        return status;
+    cfg.vlan = vlan_id;
+    return xell_ethboot_cfg(ioc, &cfg);
+}

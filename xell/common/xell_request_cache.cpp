@@ -40,6 +40,8 @@ constexpr xell_kept_read kept_reads[] = {
     {XEL_CMD_PCIFN_CFG_GET, -1},
     {XEL_CMD_VHBA_GET_ATTR, -1},
     {XEL_CMD_BIOS_QUERY, -1},
+    {XEL_CMD_BIOS_PBC_QUERY, -1},
+    {XEL_CMD_ETHBOOT_QUERY, -1},
     {XEL_CMD_FLASH_GET_ATTR, -1},
     {XEL_CMD_BOOT_GET_CFG_VERSION, offsetof(xel_ioctl_flash_t, buf_ptr)},
     {XEL_CMD_LPORT_GET_ATTR, -1},

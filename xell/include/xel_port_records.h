@@ -414,6 +414,47 @@ struct xel_ioctl_bios_t {
 static_assert(sizeof(xel_ioctl_bios_t) == xel_cmd_size(XEL_CMD_BIOS_CFG));
 static_assert(sizeof(xel_ioctl_bios_t) == xel_cmd_size(XEL_CMD_BIOS_QUERY));
 
+// The pre-boot configuration the management of the enclosure set (read only).
+constexpr int XEL_PBC_LUNS = 8;
+struct xel_boot_pbc_t {
+    uint8_t enable; // 1: BIOS on
+    uint8_t speed;  // xel_port_speed
+    uint8_t topology;
+    uint8_t rsvd1;
+    uint32_t nbluns;
+    xel_boot_lun_t pblun[XEL_PBC_LUNS];
+};
+static_assert(sizeof(xel_boot_pbc_t) == 136 && offsetof(xel_boot_pbc_t, pblun) == 8);
+
+struct xel_ioctl_bios_pbc_t {
+    int32_t status;
+    uint16_t xeld_num;
+    uint16_t rsvd;
+    xel_boot_pbc_t pbc;
+};
+static_assert(sizeof(xel_ioctl_bios_pbc_t) == xel_cmd_size(XEL_CMD_BIOS_PBC_QUERY));
+
+// The network boot configuration of an Ethernet port.
+constexpr uint8_t XEL_ETHBOOT_CFG_VERSION = 1;
+struct xel_ethboot_cfg_t {
+    uint8_t version; // 1 valid
+    uint8_t rsvd1;
+    uint16_t chksum; // XOR of the 4 16-bit words, taken with this field 0
+    uint8_t enable;
+    uint8_t rsvd2;
+    uint16_t vlan;
+};
+static_assert(sizeof(xel_ethboot_cfg_t) == 8 && offsetof(xel_ethboot_cfg_t, vlan) == 6);
+
+struct xel_ioctl_ethboot_t {
+    int32_t status;
+    uint16_t xeld_num;
+    uint16_t rsvd;
+    xel_ethboot_cfg_t cfg;
+};
+static_assert(sizeof(xel_ioctl_ethboot_t) == xel_cmd_size(XEL_CMD_ETHBOOT_CFG));
+static_assert(sizeof(xel_ioctl_ethboot_t) == xel_cmd_size(XEL_CMD_ETHBOOT_QUERY));
+
 // ---- logical ports ----------------------------------------------------------
 
 struct xel_lport_attr_t {
