@@ -50,6 +50,11 @@ void sim_function_models_to_json(const sim_function_models &m, json *obj)
     for (const auto &[module, level] : m.log_levels)
         levels[std::to_string(module)] = level;
     (*obj)["log_levels"] = levels;
+    json vports = json::array();
+    for (const sim_vport &v : m.vports.list)
+        vports.push_back({{"pwwn", v.pwwn}, {"nwwn", v.nwwn}, {"number", v.number}, {"preboot", v.preboot},
+                          {"stats_cleared", v.stats_cleared}});
+    (*obj)["vports"] = {{"list", vports}, {"next", m.vports.next}};
 }
 
 void sim_function_models_from_json(const json &obj, sim_function_models *m)
@@ -72,4 +77,11 @@ void sim_function_models_from_json(const json &obj, sim_function_models *m)
     if (obj.contains("log_levels"))
         for (const auto &item : obj.at("log_levels").items())
             m->log_levels[std::stoi(item.key())] = item.value().get<uint32_t>();
+    if (obj.contains("vports")) {
+        const json &v = obj.at("vports");
+        m->vports.next = v.at("next");
+        for (const json &e : v.at("list"))
+            m->vports.list.push_back(
+                {e.at("pwwn"), e.at("nwwn"), e.at("number"), e.at("preboot"), e.at("stats_cleared")});
+    }
 }
