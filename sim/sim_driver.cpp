@@ -2,6 +2,7 @@
 // from the request, answered and written back in place; the caller writes
 // the status the answer returns into the record's first word.
 #include "sim_driver.h"
+#include "sim_vport.h"
 
 #include "sim_events.h"
 #include "xel_aen_records.h"
@@ -276,6 +277,9 @@ const sim_command commands[] = {
     {XEL_CMD_BOOT_GET_CFG_VERSION, 0, true, sim_boot_get_cfg_version},
     {XEL_CMD_ETHPORT_GET_ATTR, 0, true, sim_ethport_get_attr},
     {XEL_CMD_LPORT_GET_ATTR, 0, true, sim_lport_get_attr},
+    {XEL_CMD_VPORT_GET_ATTR, 0, true, sim_vport_get_attr},
+    {XEL_CMD_VPORT_GET_STATS, 0, true, sim_vport_get_stats},
+    {XEL_CMD_VPORT_RESET_STATS, 0, true, sim_vport_reset_stats},
     {XEL_CMD_QOS_GET_ATTR, 0, true, sim_qos_get_attr},
     // PCI functions, vHBA and vNIC: sim_pcifn.cpp, sim_vnic.cpp.
     {XEL_CMD_PCIFN_CFG_GET, 0, true, sim_pcifn_cfg_get},

@@ -7,6 +7,7 @@
 #include "sim_fabric_jobs.h"
 #include "sim_faults.h"
 #include "sim_state.h"
+#include "sim_vport.h"
 #include "xel_bsg.h"
 
 #include <algorithm>
@@ -350,4 +351,15 @@ bool SimHost::register_write(const std::string &driver, const std::string &pci, 
         }
     });
     return found;
+}
+
+int SimHost::fc_host_vport(int host, bool create, const std::string &text)
+{
+    int err = ENODEV;
+    int status = impl_->store.transact([&](sim_store::session &s) {
+        bool changed = false;
+        err = sim_vport_sysfs(s.state, root_, host, create, text, &changed);
+        s.changed = changed;
+    });
+    return status != 0 ? EIO : err;
 }

@@ -61,6 +61,9 @@ public:
     bool register_read(const std::string &driver, const std::string &pci, uint32_t off, uint32_t nwords,
                        std::string *words);
     bool register_write(const std::string &driver, const std::string &pci, uint32_t off, uint32_t word);
+    // A write to the FC transport's vport_create (create) or vport_delete
+    // file of SCSI host host: 0, or the errno the kernel answers.
+    int fc_host_vport(int host, bool create, const std::string &text);
 
 private:
     int fcpt_job(int host, int rport, sim_bsg_job &job);

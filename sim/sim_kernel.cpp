@@ -270,10 +270,14 @@ ssize_t EmulatedSys::write_special(special_file &file, const void *buf, size_t c
         file.offset = 0;
         return static_cast<ssize_t>(count);
     case kind::vport_create:
-    case kind::vport_delete:
-        // Virtual ports arrive with the fabric.
-        errno = EOPNOTSUPP;
-        return -1;
+    case kind::vport_delete: {
+        int err = host_.fc_host_vport(file.host, file.type == kind::vport_create, text);
+        if (err != 0) {
+            errno = err;
+            return -1;
+        }
+        return static_cast<ssize_t>(count);
+    }
     default:
         errno = EINVAL;
         return -1;

@@ -1,9 +1,12 @@
 // Logical ports: a storage function has its base port; virtual ports come
 // with their own model.
 #include "sim_port.h"
+#include "sim_vport.h"
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -27,11 +30,12 @@ int32_t sim_fabric_get_lports(sim_call &call)
     size_t room = (call.data.size() - sizeof record) / sizeof(wwn_t);
     if (record.nports > room)
         return XEL_STATUS_EINVAL;
-    if (record.nports >= 1) {
-        wwn_t pwwn = call.fn().pwwn;
-        std::memcpy(call.data.data() + sizeof record, &pwwn, sizeof pwwn);
-    }
-    record.nports = 1;
+    std::vector<uint64_t> wwns{call.fn().pwwn};
+    for (uint64_t wwn : sim_vport_wwns(call))
+        wwns.push_back(wwn);
+    size_t n = std::min<size_t>(record.nports, wwns.size());
+    std::memcpy(call.data.data() + sizeof record, wwns.data(), n * sizeof(wwn_t));
+    record.nports = static_cast<uint32_t>(wwns.size());
     store(call, record);
     return XEL_STATUS_OK;
 }
@@ -43,8 +47,14 @@ int32_t sim_lport_get_attr(sim_call &call)
     auto record = load<xel_ioctl_lport_attr_t>(call);
     const sim_function &fn = call.fn();
     // A zero WWN names the base port.
-    if (record.pwwn != 0 && record.pwwn != fn.pwwn)
-        return XEL_STATUS_UNKNOWN_LWWN;
+    if (record.pwwn != 0 && record.pwwn != fn.pwwn) {
+        const sim_vport *v = sim_find_vport(call, record.pwwn);
+        if (v == nullptr)
+            return XEL_STATUS_UNKNOWN_LWWN;
+        sim_fill_vport_lport_attr(call, *v, &record.attr);
+        store(call, record);
+        return XEL_STATUS_OK;
+    }
     const sim_port_state &port = sim_port_of(call);
     xel_lport_attr_t &a = record.attr;
     a = {};

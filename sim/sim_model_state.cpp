@@ -52,6 +52,11 @@ void sim_function_models_to_json(const sim_function_models &m, json *obj)
     (*obj)["log_levels"] = levels;
     sim_aen_to_json(m.aen, obj);
     (*obj)["debug"] = {{"drv_trace", m.debug.drv_trace}, {"fw_saved_clear", m.debug.fw_saved_clear}, {"plog_cleared", m.debug.plog_cleared}};
+    json vports = json::array();
+    for (const sim_vport &v : m.vports.list)
+        vports.push_back({{"pwwn", v.pwwn}, {"nwwn", v.nwwn}, {"number", v.number}, {"preboot", v.preboot},
+                          {"stats_cleared", v.stats_cleared}});
+    (*obj)["vports"] = {{"list", vports}, {"next", m.vports.next}};
 }
 
 void sim_function_models_from_json(const json &obj, sim_function_models *m)
@@ -79,5 +84,12 @@ void sim_function_models_from_json(const json &obj, sim_function_models *m)
         m->debug.drv_trace = obj.at("debug").at("drv_trace");
         m->debug.fw_saved_clear = obj.at("debug").at("fw_saved_clear");
         m->debug.plog_cleared = obj.at("debug").value("plog_cleared", false);
+    }
+    if (obj.contains("vports")) {
+        const json &v = obj.at("vports");
+        m->vports.next = v.at("next");
+        for (const json &e : v.at("list"))
+            m->vports.list.push_back(
+                {e.at("pwwn"), e.at("nwwn"), e.at("number"), e.at("preboot"), e.at("stats_cleared")});
     }
 }

@@ -45,10 +45,26 @@ struct sim_debug_state {
     bool plog_cleared = false;   // the port log was cleared
 };
 
+// A virtual port the FC transport created on the function's SCSI host:
+// its WWNs in wire form (wwn_t), its fc_vports entry number.
+struct sim_vport {
+    uint64_t pwwn = 0;
+    uint64_t nwwn = 0;
+    uint32_t number = 0;
+    bool preboot = false;
+    bool stats_cleared = false;
+};
+
+struct sim_vports_state {
+    std::vector<sim_vport> list; // in creation order
+    uint32_t next = 0;           // the next entry number
+};
+
 // What a function carries beside its IOC state.
 struct sim_function_models {
     sim_debug_state debug;
     sim_ipfc_state ipfc;
+    sim_vports_state vports;
     sim_auth_state auth;
     std::map<int32_t, uint32_t> log_levels; // by module; absent: Warning
     sim_aen_state aen;

@@ -298,11 +298,11 @@ const ixo_cmd_desc_t ixo_vnic_cmd_desc[] = {
 static_assert(std::size(ixo_vnic_cmd_desc) == 8);
 
 const ixo_cmd_desc_t ixo_vport_cmd_desc[] = {
-    {"--create", 2, 6, PCIFN_ID, PATH_FC, nullptr}, // ixo_vport_create_hdlr
-    {"--delete", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_vport_delete_hdlr
-    {"--query", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_vport_query_hdlr
-    {"--stats", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_vport_stats_hdlr
-    {"--statsclr", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_vport_statsclr_hdlr
+    {"--create", 2, 6, PCIFN_ID, PATH_FC, ixo_vport_create_hdlr},
+    {"--delete", 2, 2, PCIFN_ID, PATH_FC, ixo_vport_delete_hdlr},
+    {"--query", 2, 2, PCIFN_ID, PATH_FC, ixo_vport_query_hdlr},
+    {"--stats", 2, 2, PCIFN_ID, PATH_FC, ixo_vport_stats_hdlr},
+    {"--statsclr", 2, 2, PCIFN_ID, PATH_FC, ixo_vport_statsclr_hdlr},
 };
 static_assert(std::size(ixo_vport_cmd_desc) == 5);
 

@@ -306,6 +306,11 @@ void xell_config_vport_del(const xell_t *xell, wwn_t vpwwn)
     }
 }
 
+xel_status_t xell_config_check_vport_name(const char *sym_name)
+{
+    return bad_symname(sym_name) ? XEL_STATUS_EINVAL : XEL_STATUS_OK;
+}
+
 xel_status_t xell_config_vport(const xell_t *xell, uint16_t vf_id, wwn_t vpwwn, wwn_t vnwwn, const char *sym_name,
                                uint32_t roles, bool del)
 {

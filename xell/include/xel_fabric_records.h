@@ -259,6 +259,26 @@ struct xel_ioctl_vport_attr_t {
 };
 static_assert(sizeof(xel_ioctl_vport_attr_t) == xel_cmd_size(XEL_CMD_VPORT_GET_ATTR));
 
+struct xel_ioctl_vport_stats_t {
+    int32_t status;
+    uint16_t xeld_num;
+    uint16_t vf_id;
+    wwn_t vpwwn;
+    xel_vport_stats_t stats;
+    uint32_t rsvd;
+};
+static_assert(sizeof(xel_ioctl_vport_stats_t) == xel_cmd_size(XEL_CMD_VPORT_GET_STATS));
+static_assert(offsetof(xel_ioctl_vport_stats_t, stats) == 16);
+
+// Statistics reset: the WWN alone behind the header.
+struct xel_ioctl_vport_reset_stats_t {
+    int32_t status;
+    uint16_t xeld_num;
+    uint16_t vf_id;
+    wwn_t vpwwn;
+};
+static_assert(sizeof(xel_ioctl_vport_reset_stats_t) == xel_cmd_size(XEL_CMD_VPORT_RESET_STATS));
+
 // ---- FC frames --------------------------------------------------------------
 
 // The FC frame header, wire order.

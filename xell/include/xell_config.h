@@ -290,3 +290,5 @@ xel_status_t xell_config_vport(const xell_t *xell, uint16_t vf_id, wwn_t vpwwn, 
 xel_status_t xell_config_vport_add(const xell_t *xell, uint16_t vf_id, wwn_t vpwwn, wwn_t vnwwn,
                                    const char *sym_name, uint32_t roles);
 void xell_config_vport_del(const xell_t *xell, wwn_t vpwwn);
+// XEL_STATUS_EINVAL for a symbolic name xell_config_vport would refuse.
+xel_status_t xell_config_check_vport_name(const char *sym_name);

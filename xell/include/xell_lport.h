@@ -66,3 +66,14 @@ xel_status_t xell_vf_reset_stats(xell_t *ioc, uint16_t vf_id);
 // Virtual port attributes and the state's name.
 xel_status_t xell_vport_get_attr(xell_t *ioc, uint16_t vf_id, wwn_t vpwwn, xel_vport_attr_t *attr);
 const char *xell_vport_get_state_name(uint32_t state);
+
+// Virtual port life cycle. Create fills a zero node WWN from the IOC and
+// records the port in the configuration store; a port the store cannot
+// record is deleted again. Delete removes the store's entry.
+xel_status_t xell_vport_create(xell_t *ioc, uint16_t vf_id, const xel_lport_cfg_t *cfg);
+xel_status_t xell_vport_delete(xell_t *ioc, uint16_t vf_id, wwn_t vpwwn, wwn_t vnwwn);
+xel_status_t xell_vport_start(xell_t *ioc, uint16_t vf_id, wwn_t vpwwn);
+xel_status_t xell_vport_stop(xell_t *ioc, uint16_t vf_id, wwn_t vpwwn);
+xel_status_t xell_vport_get_stats(xell_t *ioc, uint16_t vf_id, wwn_t vpwwn, const xell_stats_t **desc,
+                                  xel_vport_stats_t *stats);
+xel_status_t xell_vport_reset_stats(xell_t *ioc, uint16_t vf_id, wwn_t vpwwn);

@@ -93,7 +93,8 @@ int32_t xell_vport_set_symname(const xell_t *ioc, const xel_lport_cfg_t &cfg)
     int32_t status = xell_sysfs_read_number(xell_fc_host_file(ioc, "npiv_vports_inuse"), &inuse);
     if (status != XEL_STATUS_OK)
         return status;
-    std::string wanted = xell_wwn_hex(cfg.pwwn, "0x");
+    // The kernel prints the name as a number, without leading zeros.
+    uint64_t wanted = std::strtoull(xell_wwn_hex(cfg.pwwn, "").c_str(), nullptr, 16);
     long seen = 0;
     for (const auto &vport : xell_host_vports(ioc)) {
         if (seen >= inuse)
@@ -103,7 +104,7 @@ int32_t xell_vport_set_symname(const xell_t *ioc, const xel_lport_cfg_t &cfg)
         if (!xell_os_read_file((dir + "/port_name").c_str(), &port_name))
             continue;
         seen++;
-        if (port_name.compare(0, wanted.size(), wanted) != 0)
+        if (std::strtoull(port_name.c_str(), nullptr, 16) != wanted)
             continue;
         std::string symname(cfg.sym_name, strnlen(cfg.sym_name, sizeof cfg.sym_name));
         return xell_sysfs_write(dir + "/symbolic_name", symname);
