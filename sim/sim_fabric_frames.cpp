@@ -1,5 +1,6 @@
 #include "sim_fabric_frames.h"
 
+#include "sim_fabric_diag.h"
 #include "sim_port.h"
 
 #include <algorithm>
@@ -134,6 +135,8 @@ int32_t sim_fabric_frame(const sim_call &call, const fchs_t &fchs, std::span<con
         std::vector<uint8_t> bytes;
         if (d_id == FC_DIR_SERVER && ct.gs_type == CT_GS_TYPE_DIR && ct.gs_sub_type == CT_GS_SUBTYPE_NAME_SERVER)
             bytes = name_server(rports, ct, request.subspan(sizeof ct));
+        else if (d_id == FC_MGMT_SERVER && ct.gs_type == CT_GS_TYPE_MGMT && ct.gs_sub_type == CT_GS_SUBTYPE_CFG_SERVER)
+            bytes = sim_config_server(call, rports, ct, request.subspan(sizeof ct));
         else
             bytes = ct_response(ct, CT_RSP_REJECT, 0x0B, 0x00);
         *reply_len = answer(reply, bytes);
@@ -141,9 +144,20 @@ int32_t sim_fabric_frame(const sim_call &call, const fchs_t &fchs, std::span<con
     }
     if (fchs.type != FC_TYPE_ELS)
         return XEL_STATUS_EINVAL;
-    if (by_pid(rports, d_id) == nullptr) {
-        // The fabric controller and the other well-known addresses take
-        // none of the requests the library sends yet.
+    if (d_id == FC_FABRIC_CONTROLLER) {
+        auto bytes = sim_fabric_controller(call, request);
+        if (!bytes.empty()) {
+            *reply_len = answer(reply, bytes);
+            return XEL_STATUS_OK;
+        }
+    }
+    const sim_rport *target = by_pid(rports, d_id);
+    // The other host's initiator ignores ECHO: the exchange times out.
+    if (target != nullptr && target->kind == sim_rport_kind::initiator && !request.empty() && request[0] == ELS_ECHO)
+        return XEL_STATUS_ETIMER;
+    if (target == nullptr) {
+        // The other well-known addresses take none of the requests the
+        // library sends.
         std::vector<uint8_t> reject = {ELS_LS_RJT, 0, 0, 0, 0, 0x0B, 0x00, 0x00};
         *reply_len = answer(reply, reject);
         return XEL_STATUS_OK;

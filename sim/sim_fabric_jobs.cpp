@@ -2,6 +2,7 @@
 
 #include "sim_driver.h"
 #include "sim_fabric.h"
+#include "sim_fabric_diag.h"
 #include "sim_fabric_frames.h"
 #include "sim_port.h"
 #include "sim_scsi_target.h"
@@ -86,6 +87,8 @@ int sim_fcpt_job(sim_store::session &s, int host, int rport, sim_bsg_job &job)
     s.frames.push_back(sim_frame_log_request(node, side.fchs, job.request_payload));
     uint32_t received = 0;
     side.status = sim_fabric_frame(call, side.fchs, job.request_payload, job.reply_payload, &received);
+    if (sim_frame_fault(s.state, ref->function->pci, side.fchs, job.reply_payload, &received, &side.status))
+        s.changed = true;
     s.frames.push_back(sim_frame_log_reply(node, side.status, job.reply_payload.first(received)));
     std::memcpy(side_at, &side, sizeof side);
     job.reply_payload_rcv_len = received;

@@ -1,6 +1,7 @@
 // Finding, using up and naming injected faults.
 #include "sim_faults.h"
 
+#include "sim_fabric_diag.h"
 #include "xel_ioctl.h"
 
 #include <cerrno>
@@ -104,6 +105,9 @@ std::string sim_fault_text(const sim_fault &fault)
         break;
     case sim_fault_kind::result:
         effect = "result " + std::to_string(fault.value);
+        break;
+    case sim_fault_kind::frame:
+        effect = sim_frame_effect_text(fault.value);
         break;
     }
     std::string times = fault.remaining < 0    ? "always"

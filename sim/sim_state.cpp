@@ -93,6 +93,8 @@ const char *fault_kind_name(sim_fault_kind kind)
         return "flash_corrupt";
     case sim_fault_kind::result:
         return "result";
+    case sim_fault_kind::frame:
+        return "frame";
     }
     return "";
 }
@@ -111,6 +113,8 @@ sim_fault_kind fault_kind_from(const std::string &name)
         return sim_fault_kind::flash_corrupt;
     if (name == "result")
         return sim_fault_kind::result;
+    if (name == "frame")
+        return sim_fault_kind::frame;
     throw std::runtime_error("unknown fault kind " + name);
 }
 

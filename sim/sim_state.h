@@ -110,7 +110,7 @@ struct sim_port_state {
     sim_phy_state phy;         // the 10G PHY module (converged and Ethernet ports)
 };
 
-enum class sim_fault_kind { status, transport_errno, never_state, result, flash_half, flash_corrupt };
+enum class sim_fault_kind { status, transport_errno, never_state, result, flash_half, flash_corrupt, frame };
 
 // An injected fault on one PCI function: a request with the code answers
 // the status, or fails with the errno; or enable and disable answer 0
@@ -118,7 +118,7 @@ enum class sim_fault_kind { status, transport_errno, never_state, result, flash_
 // (3) or disabling (7); or a diagnostic test runs and its result record
 // reports the status as what it found; or a flash write keeps only the
 // first half of its data and answers the status, or a flash read answers
-// other bytes.
+// other bytes; or a pass-through frame's answer changes (sim_fabric_diag.h).
 struct sim_fault {
     std::string pci;
     sim_fault_kind kind = sim_fault_kind::status;

@@ -4,6 +4,7 @@
 #include "sim_caller.h"
 #include "sim_driver.h"
 #include "sim_events.h"
+#include "sim_fabric_diag.h"
 #include "sim_faults.h"
 #include "sim_paths.h"
 #include "sim_state.h"
@@ -53,6 +54,9 @@ const char usage_text[] =
     "                               a flash write keeps the first half of its data and answers N (1)\n"
     "  fault add --fn PCI --flash-corrupt [--times N | --once]\n"
     "                               a flash read answers other bytes than the flash holds\n"
+    "  fault add --fn PCI --frame token|timeout|reject:RR:EE|route:N|cut:N [--times N | --once]\n"
+    "                               the next pass-through frame's answer: its token changed, none (time-out),\n"
+    "                               a reject (hex reason and explanation), a trace route rejection, cut short\n"
     "  fault add ... --after N      let the first N requests the fault meets pass untouched\n"
     "  fault list                   the faults still pending\n"
     "  fault clear                  remove every fault\n"
@@ -229,7 +233,7 @@ bool parse_code(const std::string &text, uint32_t *cmd)
 }
 
 struct fault_options {
-    std::string pci, cmd, status, err, result;
+    std::string pci, cmd, status, err, result, frame;
     bool never_state = false;
     bool flash_half = false;    // a flash write keeps half its data (and answers --status, else 1)
     bool flash_corrupt = false; // a flash read answers other bytes
@@ -264,6 +268,8 @@ std::string read_fault_options(const args_t &args, fault_options *o)
             o->err = args[++i];
         } else if (opt == "--result") {
             o->result = args[++i];
+        } else if (opt == "--frame") {
+            o->frame = args[++i];
         } else if (opt == "--times") {
             if (!parse_number(args[++i], 10, 1000000, &count) || count == 0)
                 return "--times wants a count from 1";
@@ -277,11 +283,14 @@ std::string read_fault_options(const args_t &args, fault_options *o)
         }
     }
     int effects = (!o->status.empty() && !o->flash_half) + !o->err.empty() + !o->result.empty() + o->never_state +
-                  o->flash_half + o->flash_corrupt;
+                  o->flash_half + o->flash_corrupt + !o->frame.empty();
     if (o->pci.empty() || effects != 1)
         return "fault add wants --fn and one of --status, --errno, --result, --never-state, --flash-half, "
-               "--flash-corrupt";
-    if (o->flash_half || o->flash_corrupt) {
+               "--flash-corrupt, --frame";
+    if (!o->frame.empty()) {
+        if (!o->cmd.empty())
+            return "--frame takes no --cmd";
+    } else if (o->flash_half || o->flash_corrupt) {
         if (!o->cmd.empty())
             return "--flash-half and --flash-corrupt take no --cmd";
     } else if (!o->never_state && o->cmd.empty()) {
@@ -299,7 +308,12 @@ std::string make_fault(const fault_options &o, sim_fault *fault)
     if (!o.cmd.empty() && !parse_code(o.cmd, &fault->cmd))
         return "not a command code: " + o.cmd;
     unsigned long status;
-    if (o.flash_half || o.flash_corrupt) {
+    if (!o.frame.empty()) {
+        fault->kind = sim_fault_kind::frame;
+        fault->cmd = XEL_CMD_FCPT;
+        if (!sim_parse_frame_effect(o.frame, &fault->value))
+            return "--frame wants token, timeout, reject:RR:EE, route:N or cut:N";
+    } else if (o.flash_half || o.flash_corrupt) {
         fault->kind = o.flash_half ? sim_fault_kind::flash_half : sim_fault_kind::flash_corrupt;
         fault->cmd = o.flash_half ? XEL_CMD_FLASH_UPDATE_PART : XEL_CMD_FLASH_READ_PART;
         fault->value = XEL_STATUS_FAILED;

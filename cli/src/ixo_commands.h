@@ -223,3 +223,9 @@ int ixo_rport_query_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_rport_speed_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_rport_stats_hdlr(char **argv, int argc, ixo_id_t *id);
 int ixo_rport_statsclr_hdlr(char **argv, int argc, ixo_id_t *id);
+// The fcdiag class (ixofcdiag.cpp, ixofcdiag_scsitest.cpp).
+int ixo_fcdiag_echo_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_fcdiag_ping_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_fcdiag_trcrt_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_fcdiag_bcn_swport_hdlr(char **argv, int argc, ixo_id_t *id);
+int ixo_fcdiag_scsitest_hdlr(char **argv, int argc, ixo_id_t *id);

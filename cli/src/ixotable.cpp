@@ -121,11 +121,11 @@ const ixo_cmd_desc_t ixo_fcoe_cmd_desc[] = {
 static_assert(std::size(ixo_fcoe_cmd_desc) == 4);
 
 const ixo_cmd_desc_t ixo_fcdiag_cmd_desc[] = {
-    {"--fcecho", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcdiag_echo_hdlr
-    {"--fcping", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcdiag_ping_hdlr
-    {"--fctraceroute", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcdiag_trcrt_hdlr
-    {"--linkbeacon", 2, 2, PORT_ID, PATH_FC, nullptr}, // ixo_fcdiag_bcn_swport_hdlr
-    {"--scsitest", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcdiag_scsitest_hdlr
+    {"--fcecho", 2, 4, PCIFN_ID, PATH_FC, ixo_fcdiag_echo_hdlr},
+    {"--fcping", 2, 4, PCIFN_ID, PATH_FC, ixo_fcdiag_ping_hdlr},
+    {"--fctraceroute", 2, 4, PCIFN_ID, PATH_FC, ixo_fcdiag_trcrt_hdlr},
+    {"--linkbeacon", 2, 2, PORT_ID, PATH_FC, ixo_fcdiag_bcn_swport_hdlr},
+    {"--scsitest", 2, 4, PCIFN_ID, PATH_FC, ixo_fcdiag_scsitest_hdlr},
 };
 static_assert(std::size(ixo_fcdiag_cmd_desc) == 5);
 

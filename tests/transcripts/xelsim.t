@@ -55,7 +55,7 @@ $ xelsim fault add --fn 0000:05:00.0 --status 5
 ! (see 'xelsim help')
 [2]
 $ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0084303 --status 5 --errno EIO
-! xelsim: fault add wants --fn and one of --status, --errno, --result, --never-state, --flash-half, --flash-corrupt
+! xelsim: fault add wants --fn and one of --status, --errno, --result, --never-state, --flash-half, --flash-corrupt, --frame
 ! (see 'xelsim help')
 [2]
 $ xelsim fault add --fn 0000:05:00.0 --never-state --cmd 0xC2104307
@@ -110,6 +110,9 @@ $ xelsim
 !                                a flash write keeps the first half of its data and answers N (1)
 !   fault add --fn PCI --flash-corrupt [--times N | --once]
 !                                a flash read answers other bytes than the flash holds
+!   fault add --fn PCI --frame token|timeout|reject:RR:EE|route:N|cut:N [--times N | --once]
+!                                the next pass-through frame's answer: its token changed, none (time-out),
+!                                a reject (hex reason and explanation), a trace route rejection, cut short
 !   fault add ... --after N      let the first N requests the fault meets pass untouched
 !   fault list                   the faults still pending
 !   fault clear                  remove every fault
