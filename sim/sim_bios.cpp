@@ -64,7 +64,7 @@ int32_t sim_ethboot_query(sim_call &call)
     auto record = answer_record<xel_ioctl_ethboot_t>(call);
     const auto &bytes = sim_port_of(call).ethboot;
     std::memset(&record.cfg, 0xff, sizeof record.cfg);
-    std::memcpy(&record.cfg, bytes.data(), std::min(bytes.size(), sizeof record.cfg));
+    std::copy_n(bytes.begin(), std::min(bytes.size(), sizeof record.cfg), reinterpret_cast<uint8_t *>(&record.cfg));
     store(call, record);
     return XEL_STATUS_OK;
 }

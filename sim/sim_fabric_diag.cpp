@@ -279,7 +279,7 @@ bool sim_frame_fault(sim_host_state &state, const std::string &pci, const fchs_t
     } else if (effect == sim_frame_reject && !ct) {
         auto rjt = ls_rjt(static_cast<uint8_t>(arg >> 8), static_cast<uint8_t>(arg));
         *reply_len = static_cast<uint32_t>(std::min(reply.size(), rjt.size()));
-        std::memcpy(reply.data(), rjt.data(), *reply_len);
+        std::copy_n(rjt.begin(), *reply_len, reply.begin());
     }
     return true;
 }

@@ -33,7 +33,7 @@ void put_be32(uint8_t *to, uint32_t value)
 uint32_t answer(std::span<uint8_t> reply, const std::vector<uint8_t> &bytes)
 {
     size_t n = std::min(reply.size(), bytes.size());
-    std::memcpy(reply.data(), bytes.data(), n);
+    std::copy_n(bytes.begin(), n, reply.begin());
     return static_cast<uint32_t>(n);
 }
 

@@ -131,7 +131,8 @@ int sim_scsi_generic_job(sim_store::session &s, const std::string &root, int sg,
     size_t data_len = 0;
     if (h->dxfer_direction == SG_DXFER_FROM_DEV || h->dxfer_direction == SG_DXFER_TO_FROM_DEV) {
         data_len = std::min<size_t>(h->dxfer_len, answer.data.size());
-        std::memcpy(h->dxferp, answer.data.data(), data_len);
+        if (data_len > 0) // an answer without data has no buffer to copy from
+            std::memcpy(h->dxferp, answer.data.data(), data_len);
     }
     h->resid = static_cast<int>(h->dxfer_len - data_len);
     h->status = answer.status;

@@ -39,12 +39,14 @@ xel_status_t xell_request_data(xell_t *ioc, uint32_t cmd, Record *record, void *
     record->xeld_num = static_cast<uint16_t>(ioc->instance);
     record->buf_ptr = reinterpret_cast<uintptr_t>(buffer.data() + sizeof(Record));
     std::memcpy(buffer.data(), record, sizeof(Record));
-    std::memcpy(buffer.data() + sizeof(Record), data, size);
+    if (size > 0) // a request without data may have no buffer for it
+        std::memcpy(buffer.data() + sizeof(Record), data, size);
     xel_status_t status = xell_ioctl(ioc, cmd, buffer.data(), xel_len, kwo_len, static_cast<int>(buffer.size()));
     if (status != XEL_STATUS_OK)
         return status;
     std::memcpy(record, buffer.data(), sizeof(Record));
-    std::memcpy(data, buffer.data() + sizeof(Record), size);
+    if (size > 0)
+        std::memcpy(data, buffer.data() + sizeof(Record), size);
     return static_cast<xel_status_t>(record->status);
 }
 
