@@ -63,7 +63,10 @@ void bootdup_xml_element::attr(const char *tag, const std::string &value)
 {
     text_ += " ";
     text_ += tag;
-    text_ += "\"" + bootdup_xml_escape(value) + "\"";
+    // Piece by piece: GCC 12's restrict check misreads "x" + std::string&&.
+    text_ += '"';
+    text_ += bootdup_xml_escape(value);
+    text_ += '"';
 }
 
 const char *bootdup_xml_decl()
