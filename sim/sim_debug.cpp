@@ -148,7 +148,7 @@ int32_t sim_debug_portlog(sim_call &call)
     auto record = load<xel_ioctl_debug_t>(call);
     xel_plog_t plog{};
     std::memcpy(plog.plog_sig, "12pl123", 8);
-    plog.plog_enabled = 1;
+    plog.plog_enabled = call.st.portlog ? 1 : 0;
     plog.ticks = 1000;
     if (!call.st.models.debug.plog_cleared) {
         auto port = static_cast<uint8_t>(call.fn().port);
@@ -172,6 +172,13 @@ int32_t sim_debug_portlog(sim_call &call)
 int32_t sim_debug_portlog_clr(sim_call &call)
 {
     call.st.models.debug.plog_cleared = true;
+    call.changed = true;
+    return XEL_STATUS_OK;
+}
+
+int32_t sim_debug_portlog_ctl(sim_call &call)
+{
+    call.st.portlog = load<xel_ioctl_portlog_ctl_t>(call).enable != 0;
     call.changed = true;
     return XEL_STATUS_OK;
 }

@@ -323,6 +323,7 @@ const sim_command commands[] = {
     {XEL_CMD_DIAG_MEMREAD, 0, true, sim_diag_memread},
     {XEL_CMD_DEBUG_PORTLOG, sizeof(xel_plog_t), true, sim_debug_portlog},
     {XEL_CMD_DEBUG_PORTLOG_CLR, 0, true, sim_debug_portlog_clr},
+    {XEL_CMD_DEBUG_PORTLOG_CTL, 0, true, sim_debug_portlog_ctl},
     {XEL_CMD_ETHBOOT_CFG, 0, true, sim_ethboot_cfg},
     {XEL_CMD_ETHBOOT_QUERY, 0, true, sim_ethboot_query},
     {XEL_CMD_FABRIC_GET_LPORTS, 0, true, sim_fabric_get_lports},

@@ -162,6 +162,7 @@ int32_t sim_debug_fw_core(sim_call &call);
 int32_t sim_diag_memread(sim_call &call);
 int32_t sim_debug_portlog(sim_call &call);
 int32_t sim_debug_portlog_clr(sim_call &call);
+int32_t sim_debug_portlog_ctl(sim_call &call);
 int32_t sim_ethboot_cfg(sim_call &call);
 int32_t sim_ethboot_query(sim_call &call);
 int32_t sim_fabric_get_lports(sim_call &call);

@@ -1,11 +1,14 @@
 // The debug commands: traces, saved state and the firmware core to files,
 // trace control, driver memory and adapter registers.
+#include "ixodebug.h"
+
 #include "ixo_commands.h"
 #include "ixo_errors.h"
 #include "ixo_usage.h"
 #include "ixo_values.h"
 #include "xell_debug.h"
 #include "xell_diag.h"
+#include "xell_pcifn.h"
 
 #include "xell_state.h"
 
@@ -103,24 +106,6 @@ bool ixo_debug_count(const char *text, uint64_t max, uint32_t *count)
     return true;
 }
 
-// Words eight to a line, each line led by the address of its first word.
-void ixo_debug_print_words(uint64_t addr, const uint32_t *words, uint32_t count, bool wide)
-{
-    for (uint32_t i = 0; i < count; i++) {
-        if (i % 8 == 0) {
-            if (i != 0)
-                std::fputs("\n", stdout);
-            uint64_t at = addr + static_cast<uint64_t>(i) * 4;
-            if (wide)
-                std::printf("%" PRIx64 ": ", at);
-            else
-                std::printf("%08x: ", static_cast<uint32_t>(at));
-        }
-        std::printf("%08x ", words[i]);
-    }
-    std::fputs("\n", stdout);
-}
-
 using ixo_save_fn = xel_status_t (*)(xell_t *, const char *);
 
 int ixo_debug_save(char **argv, int argc, ixo_id_t *id, ixo_save_fn save)
@@ -155,6 +140,30 @@ int ixo_fw_controltrace(ixo_id_t *id, bool start)
 }
 
 } // namespace
+
+// Words eight to a line, each line led by the address of its first word.
+void ixo_debug_print_words(uint64_t addr, const uint32_t *words, uint32_t count, bool wide)
+{
+    for (uint32_t i = 0; i < count; i++) {
+        if (i % 8 == 0) {
+            if (i != 0)
+                std::fputs("\n", stdout);
+            uint64_t at = addr + static_cast<uint64_t>(i) * 4;
+            if (wide)
+                std::printf("%" PRIx64 ": ", at);
+            else
+                std::printf("%08x: ", static_cast<uint32_t>(at));
+        }
+        std::printf("%08x ", words[i]);
+    }
+    std::fputs("\n", stdout);
+}
+
+void ixo_debug_print_registers(uint32_t addr, const uint32_t *words, uint32_t count)
+{
+    std::printf("data read from address: %x length: %d is:\n", addr, static_cast<int>(count));
+    ixo_debug_print_words(addr, words, count, false);
+}
 
 int ixo_driver_dumptrace(char **argv, int argc, ixo_id_t *id)
 {
@@ -277,8 +286,7 @@ int ixo_diag_readregister(char **argv, int argc, ixo_id_t *id)
         xell_diag_regread(id->xell, static_cast<uint32_t>(addr), static_cast<int>(count), words.data(), force);
     if (status != XEL_STATUS_OK)
         return status;
-    std::printf("data read from address: %x length: %d is:\n", static_cast<uint32_t>(addr), static_cast<int>(count));
-    ixo_debug_print_words(addr, words.data(), count, false);
+    ixo_debug_print_registers(static_cast<uint32_t>(addr), words.data(), count);
     return XEL_STATUS_OK;
 }
 
@@ -334,6 +342,8 @@ void ixo_plog_print_rec(const xel_plog_rec_t &rec)
     }
 }
 
+} // namespace
+
 void ixo_debug_portlog_print(const xel_plog_t &plog)
 {
     if (std::memcmp(plog.plog_sig, "12pl123", 8) != 0) {
@@ -355,12 +365,11 @@ void ixo_debug_portlog_print(const xel_plog_t &plog)
     ixo_plog_rule("-------------------------\n");
     std::printf("%-19s %-8s %-8s %-4s %s\n", "Time Stamp", "Module", "Event", "Len", "Log info");
     ixo_plog_rule("-------------------------\n");
-    for (int i = head, n = 0; n == 0 || i != tail; i = (i + 1) % XEL_PLOG_RECS, n++)
-        ixo_plog_print_rec(plog.plog_recs[i]);
+    // A ring that has wrapped is full: every record, the oldest at head.
+    for (int n = 0; n < count; n++)
+        ixo_plog_print_rec(plog.plog_recs[(head + n) % XEL_PLOG_RECS]);
     ixo_plog_rule("----------------------\n");
 }
-
-} // namespace
 
 int ixo_portlog(char **argv, int argc, ixo_id_t *id)
 {
@@ -380,5 +389,28 @@ int ixo_portlogclr(char **argv, int argc, ixo_id_t *id)
     xel_status_t status = xell_debug_portlog_clr(id->xell);
     if (status == XEL_STATUS_OK)
         std::fputs("port log is successfully cleared\n", stdout);
+    return status;
+}
+
+// Switching the port log to the state it is already in is refused.
+int ixo_portlogctl(char **argv, int argc, ixo_id_t *id)
+{
+    (void)argc;
+    bool enable = std::strcmp(argv[4], "enable") == 0;
+    if (!enable && std::strcmp(argv[4], "disable") != 0)
+        return E_CLI_INCORRECT_CMD;
+    if (id->xell == nullptr)
+        return XEL_STATUS_FAILED;
+    xel_vhba_attr_t attr{};
+    xel_status_t status = xell_vhba_get_attr(id->xell, &attr);
+    if (status != XEL_STATUS_OK)
+        return status;
+    if (enable && attr.plog_enabled)
+        return XEL_STATUS_PORTLOG_ENABLED;
+    if (!enable && !attr.plog_enabled)
+        return XEL_STATUS_PORTLOG_DISABLED;
+    status = xell_debug_portlog_ctl(id->xell, enable);
+    if (status == XEL_STATUS_OK)
+        std::printf("port log %s\n", enable ? "enabled" : "disabled");
     return status;
 }

@@ -77,7 +77,7 @@ const ixo_cmd_desc_t ixo_debug_cmd_desc[] = {
     {"--memread", 1, 3, PCIFN_ID, PATH_ANY, ixo_diag_memread},
     {"--portlog", 1, 1, PCIFN_ID, PATH_FC, ixo_portlog},
     {"--portlogclear", 1, 1, PCIFN_ID, PATH_FC, ixo_portlogclr},
-    {"--portlogctl", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_portlogctl
+    {"--portlogctl", 2, 2, PCIFN_ID, PATH_FC, ixo_portlogctl},
     {"--regread", 2, 4, PCIFN_ID, PATH_ANY, ixo_diag_readregister},
     {"--regwrite", 3, 4, PCIFN_ID, PATH_ANY, ixo_diag_writeregister},
 };

@@ -164,3 +164,28 @@ $ ixo-sim debug --portlog 1/1/1 | head -1
 $ ixo-sim debug --portlog 2/0/2
 ! ERROR: Could not find Storage functionality on the port (or adapter) "2/0/2"
 [177]
+
+# Port log control: the vHBA attributes say whether the log records; a
+# switch to the state it is in is refused.
+$ ixo-sim debug --portlogctl 1/0/0 enable
+! ERROR: Port Log is already enabled 
+[103]
+$ ixo-sim debug --portlogctl 1/0/0 disable
+| port log disabled
+$ ixo-sim debug --portlog 1/0/0
+| Portlog disabled
+$ ixo-sim debug --portlogctl 1/0/0 disable
+! ERROR: Port Log is already disabled 
+[104]
+$ ixo-sim vhba --query 1/0/0 | grep Portlog
+| Portlog				: Disabled
+$ ixo-sim debug --portlogctl 1/0/0 enable
+| port log enabled
+$ ixo-sim debug --portlog 1/0/0
+| Portlog is empty
+$ ixo-sim debug --portlogctl 1/0/0 Enable
+! ERROR: command "--portlogctl" syntax is incorrect or one of the parameters is incorrect
+[167]
+$ ixo-sim debug --portlogctl 2/0/2 enable
+! ERROR: Could not find Storage functionality on the port (or adapter) "2/0/2"
+[177]

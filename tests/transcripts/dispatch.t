@@ -62,8 +62,8 @@ $ ixo-sim port --list -terse extra > /dev/null
 $ ixo-sim adapter --help > help.out; ixo-sim adapter > plain.out; cmp help.out plain.out
 # A command whose handler is not there yet answers "not supported" once
 # its target resolves; without a target nothing is resolved.
-$ ixo-sim debug --portlogctl 1/0/0 enable
-! ERROR: "--portlogctl" Command not supported
+$ ixo-sim fcpim --pathtov 1/0/0 30
+! ERROR: "--pathtov" Command not supported
 !
 [162]
 $ ixo-sim fcpim --ioperf 9/9

@@ -179,3 +179,12 @@ xel_status_t xell_debug_portlog_clr(xell_t *ioc)
         return XEL_STATUS_FAILED;
     return xell_header_request(ioc, XEL_CMD_DEBUG_PORTLOG_CLR, 0, 0, sizeof(xel_ioctl_gen_t));
 }
+
+xel_status_t xell_debug_portlog_ctl(xell_t *ioc, bool enable)
+{
+    if (ioc == nullptr)
+        return XEL_STATUS_FAILED;
+    xel_ioctl_portlog_ctl_t record{};
+    record.enable = enable ? 1 : 0;
+    return xell_request(ioc, XEL_CMD_DEBUG_PORTLOG_CTL, &record, 0, 0, sizeof record);
+}

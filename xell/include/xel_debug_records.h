@@ -59,3 +59,14 @@ struct xel_plog_t {
     xel_plog_rec_t plog_recs[XEL_PLOG_RECS];
 };
 static_assert(sizeof(xel_plog_t) == 12312 && offsetof(xel_plog_t, plog_recs) == 24);
+
+// Port log control: the enable flag behind the header.
+struct xel_ioctl_portlog_ctl_t {
+    int32_t status;
+    uint16_t xeld_num;
+    uint16_t rsvd;
+    uint32_t enable;
+    uint32_t rsvd1;
+};
+static_assert(sizeof(xel_ioctl_portlog_ctl_t) == xel_cmd_size(XEL_CMD_DEBUG_PORTLOG_CTL));
+static_assert(offsetof(xel_ioctl_portlog_ctl_t, enable) == 8);

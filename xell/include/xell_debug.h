@@ -25,6 +25,8 @@ xel_status_t xell_debug_control_ftrc(xell_t *ioc, bool start);
 // The port log, and its clear.
 xel_status_t xell_debug_portlog(xell_t *ioc, xel_plog_t *plog);
 xel_status_t xell_debug_portlog_clr(xell_t *ioc);
+// Starts (enable) or stops the port log's recording.
+xel_status_t xell_debug_portlog_ctl(xell_t *ioc, bool enable);
 // nwords (at most XEL_MEMREAD_MAX_WORDS) from offset addr into words; the
 // base is returned in kva. nwords 0 asks the base alone.
 xel_status_t xell_diag_memread(xell_t *ioc, uint64_t addr, uint32_t nwords, uint32_t *words, uint64_t *kva);
