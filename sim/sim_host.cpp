@@ -6,6 +6,7 @@
 #include "sim_driver.h"
 #include "sim_fabric_jobs.h"
 #include "sim_faults.h"
+#include "sim_registers.h"
 #include "sim_state.h"
 #include "sim_vport.h"
 #include "xel_bsg.h"
@@ -196,29 +197,6 @@ std::string sim_trace_text(const sim_function_ref &ref, const sim_function_state
     return text;
 }
 
-namespace {
-
-// The register space of a function: 512 KiB of 32-bit registers, reading
-// as a fixed pattern until written. Word 0 holds the PCI ids.
-constexpr uint32_t register_space = 0x80000;
-
-uint32_t register_value(const sim_function_ref &ref, const sim_function_state &st, uint32_t off)
-{
-    auto written = st.registers.find(off);
-    if (written != st.registers.end())
-        return written->second;
-    if (off == 0)
-        return (static_cast<uint32_t>(ref.adapter->device_id) << 16) | static_cast<uint32_t>(XEL_PCI_VENDOR_ID);
-    return (off * 2654435761u) ^ (ref.function->pci_function() << 28) ^ ref.adapter->card_type;
-}
-
-bool register_range_ok(uint32_t off, uint64_t nwords)
-{
-    return off % 4 == 0 && off + nwords * 4 <= register_space;
-}
-
-} // namespace
-
 SimHost::SimHost(std::string root) : root_(std::move(root)), impl_(std::make_unique<impl>(root_))
 {
 }
@@ -320,7 +298,7 @@ bool SimHost::debugfs_trace(const std::string &driver, const std::string &pci, c
 bool SimHost::register_read(const std::string &driver, const std::string &pci, uint32_t off, uint32_t nwords,
                             std::string *words)
 {
-    if (!register_range_ok(off, nwords))
+    if (!sim_register_range_ok(off, nwords))
         return false;
     bool found = false;
     impl_->store.transact([&](sim_store::session &s) {
@@ -330,7 +308,7 @@ bool SimHost::register_read(const std::string &driver, const std::string &pci, u
             return;
         words->clear();
         for (uint32_t i = 0; i < nwords; i++) {
-            uint32_t value = register_value(*ref, s.state.functions.at(pci), off + i * 4);
+            uint32_t value = sim_register_read(*ref, s.state.functions.at(pci), off + i * 4);
             words->append(reinterpret_cast<const char *>(&value), sizeof value);
         }
         found = true;
@@ -340,13 +318,13 @@ bool SimHost::register_read(const std::string &driver, const std::string &pci, u
 
 bool SimHost::register_write(const std::string &driver, const std::string &pci, uint32_t off, uint32_t word)
 {
-    if (!register_range_ok(off, 1))
+    if (!sim_register_range_ok(off, 1))
         return false;
     bool found = false;
     impl_->store.transact([&](sim_store::session &s) {
         auto refs = sim_driver_functions(s.state.topology, driver);
         if (find_by_pci(refs, pci)) {
-            s.state.functions.at(pci).registers[off] = word;
+            sim_register_write(s.state.functions.at(pci), off, word);
             s.changed = found = true;
         }
     });

@@ -78,6 +78,7 @@ int ixo_imdriver_dumptrace(char **argv, int argc, ixo_id_t *id);
 int ixo_portlog(char **argv, int argc, ixo_id_t *id);
 int ixo_portlogclr(char **argv, int argc, ixo_id_t *id);
 int ixo_portlogctl(char **argv, int argc, ixo_id_t *id);
+int ixo_driver_dump_registers(char **argv, int argc, ixo_id_t *id);
 
 // Port class (ixoport*.cpp): argv is the whole vector, id the resolved target.
 int ixo_port_alpaclr(char **argv, int argc, ixo_id_t *id);

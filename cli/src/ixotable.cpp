@@ -65,7 +65,7 @@ const ixo_cmd_desc_t ixo_debug_cmd_desc[] = {
     {"--dstart", 1, 1, PCIFN_ID, PATH_ANY, ixo_driver_controltrace_start},
     {"--dstop", 1, 1, PCIFN_ID, PATH_ANY, ixo_driver_controltrace_stop},
     {"--dtrc", 2, 2, PCIFN_ID, PATH_ANY, ixo_driver_dumptrace},
-    {"--dump", 1, 1, PCIFN_ID, PATH_ANY, nullptr}, // ixo_driver_dump_registers
+    {"--dump", 1, 1, PCIFN_ID, PATH_ANY, ixo_driver_dump_registers},
     {"--fcoresave", 2, 2, PCIFN_ID, PATH_ANY, ixo_fw_dumpcore},
     {"--fsave", 2, 2, PCIFN_ID, PATH_ANY, ixo_fw_dumpstate},
     {"--fsaveclr", 1, 1, PCIFN_ID, PATH_ANY, ixo_fw_state_clear},

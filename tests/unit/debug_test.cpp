@@ -1,5 +1,6 @@
 #include "bsg_reply.h"
 #include "ixodebug.h"
+#include "ixodebug_regblk.h"
 #include "sim_rooted_sys.h"
 #include "temp_root.h"
 #include "xel_bsg.h"
@@ -127,6 +128,59 @@ TEST(DebugCoreSave, StopsAfterTheChunkCap)
     struct stat st {};
     ASSERT_EQ(stat(path.c_str(), &st), 0);
     EXPECT_EQ(st.st_size, XELL_CORE_MAX_CHUNKS * 16); // every chunk kept
+}
+
+int table_rows(const asic_reg_blk_t *table)
+{
+    int n = 0;
+    while (table[n].addr != 0)
+        n++;
+    return n;
+}
+
+const asic_reg_blk_t *find_row(const asic_reg_blk_t *table, const std::string &desc, uint32_t port)
+{
+    for (; table->addr != 0; table++)
+        if (desc == table->desc && table->port == port)
+            return table;
+    return nullptr;
+}
+
+TEST(DebugRegisterBlocks, TablesHoldTheNamedBlocks)
+{
+    EXPECT_EQ(table_rows(qa_reg_blk), 50);
+    EXPECT_EQ(table_rows(qe_reg_blk), 66);
+    EXPECT_EQ(table_rows(qe2_reg_blk), 20);
+    struct {
+        const asic_reg_blk_t *table;
+        const char *desc;
+        uint32_t port, addr, size;
+        dev_mode_t mode;
+    } const rows[] = {
+        {qa_reg_blk, "FW Header", 0, 0x8000, 32, DEV_MODE_COMMON},
+        {qe_reg_blk, "FW Header", 1, 0x8000, 32, DEV_MODE_COMMON},
+        {qe2_reg_blk, "FW Header", 0, 0x8000, 32, DEV_MODE_COMMON},
+        {qa_reg_blk, "CPE Registers", 0, 0x10000, 109, DEV_MODE_COMMON},
+        {qa_reg_blk, "RME Registers", 0, 0x11000, 100, DEV_MODE_COMMON},
+        {qe_reg_blk, "DLQ/IOQ/ULQ/UDQ/UMQ Registers part1", 0, 0x15000, 168, DEV_MODE_COMMON},
+        {qe_reg_blk, "LPU Registers", 0, 0x18000, 256, DEV_MODE_COMMON},
+        {qe2_reg_blk, "LPU Registers", 1, 0x18400, 256, DEV_MODE_COMMON},
+        {qe_reg_blk, "Host CmdSts0  Register", 0, 0x14508, 1, DEV_MODE_COMMON},
+        {qe_reg_blk, "Host CmdSts15 Register", 1, 0x145F8, 1, DEV_MODE_COMMON},
+        {qe_reg_blk, "TX_BBCredits Registers", 0, 0x1F800, 112, DEV_MODE_FC},
+        {qe_reg_blk, "TX_BBCredits Registers", 1, 0x1FA00, 112, DEV_MODE_FC},
+        {qe_reg_blk, "RDQ Q count Registers", 0, 0x1B040, 8, DEV_MODE_CNA},
+        {qe2_reg_blk, "RDQ Q count Registers", 1, 0x1B060, 8, DEV_MODE_CNA},
+    };
+    for (const auto &r : rows) {
+        const asic_reg_blk_t *row = find_row(r.table, r.desc, r.port);
+        ASSERT_NE(row, nullptr) << r.desc << " port " << r.port;
+        EXPECT_EQ(row->addr, r.addr) << r.desc;
+        EXPECT_EQ(row->size, r.size) << r.desc;
+        EXPECT_EQ(row->mode, r.mode) << r.desc;
+    }
+    EXPECT_EQ(find_row(qe_reg_blk, "CPE Registers", 0), nullptr);
+    EXPECT_EQ(find_row(qe2_reg_blk, "RME Registers", 0), nullptr);
 }
 
 } // namespace
