@@ -147,6 +147,34 @@ void slow_callback(void *, int32_t, const void *, uint32_t, uint32_t)
     slow_state = 2;
 }
 
+void snia_lport_call(void *user, wwn_t, uint32_t event, uint32_t)
+{
+    static_cast<seen *>(user)->calls.push_back("snia:" + std::to_string(event));
+}
+
+// A SNIA logical port event of an instance no IOC has cannot be delivered;
+// the events behind it in the batch still are.
+TEST(AenDelivery, AFailedDeliveryLeavesTheLaterEventsTheirs)
+{
+    xell_t a = make_ioc(0, XEL_IOC_TYPE_FC, 0x11);
+    seen s;
+    std::pair<seen *, std::string> port{&s, "port"};
+    xel_aen_port_data_t fa{};
+    fa.pwwn = 0x11;
+    uint8_t lfilter[24] = {};
+    wwn_t lpwwn = 0x11;
+    std::memcpy(lfilter + 16, &lpwwn, sizeof lpwwn);
+    xell_aen_handle_t hl, hp;
+    ASSERT_EQ(xell_lport_aen_register(&a, xell_aen_snia_cb(snia_lport_call), &s, lfilter, &hl, XELL_AEN_FLAG_SNIA),
+              XEL_STATUS_OK);
+    ASSERT_EQ(xell_port_aen_register(&a, record_call, &port, &fa, &hp), XEL_STATUS_OK);
+    xel_aen_entry_t list[] = {entry(XEL_AEN_CAT_LPORT, 3, 0, lfilter, sizeof lfilter), port_entry(1, 0, 0x11)};
+    EXPECT_EQ(xell_aen_handling(sizeof list, list), XEL_STATUS_OK);
+    EXPECT_EQ(s.calls, std::vector<std::string>{"port:1"});
+    EXPECT_EQ(xell_lport_aen_unregister(hl), XEL_STATUS_OK);
+    EXPECT_EQ(xell_port_aen_unregister(hp), XEL_STATUS_OK);
+}
+
 TEST(AenDelivery, UnregistrationWaitsForTheRunningCallback)
 {
     xell_t a = make_ioc(6, XEL_IOC_TYPE_FC, 0x11);
