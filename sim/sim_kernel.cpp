@@ -329,11 +329,15 @@ int EmulatedSys::socket(int domain, int type, int protocol)
         return netlink_socket(type, protocol);
     if ((domain != AF_INET && domain != AF_INET6) || (type & 0xf) != SOCK_DGRAM)
         return RootedSys::socket(domain, type, protocol);
-    int fd = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    return add_special(::open("/dev/null", O_RDWR | O_CLOEXEC), kind::inet_socket);
+}
+
+int EmulatedSys::add_special(int fd, kind type)
+{
     if (fd < 0)
         return -1;
     special_file file;
-    file.type = kind::inet_socket;
+    file.type = type;
     std::lock_guard<std::mutex> lock(mutex_);
     specials_[fd] = std::move(file);
     return fd;
@@ -439,14 +443,7 @@ int EmulatedSys::netlink_socket(int type, int protocol)
         errno = ESOCKTNOSUPPORT;
         return -1;
     }
-    int fd = ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | (type & SOCK_NONBLOCK), 0);
-    if (fd < 0)
-        return -1;
-    special_file file;
-    file.type = kind::netlink;
-    std::lock_guard<std::mutex> lock(mutex_);
-    specials_[fd] = std::move(file);
-    return fd;
+    return add_special(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | (type & SOCK_NONBLOCK), 0), kind::netlink);
 }
 
 // A port id of 0 asks for the process id, as the kernel assigns it.

@@ -79,6 +79,8 @@ private:
     int ipfc_request(unsigned long request, void *arg);
     int ethtool_request(struct ifreq *ifr);
     int netlink_socket(int type, int protocol);
+    // Takes a descriptor just made (or -1) as a special file of the kind.
+    int add_special(int fd, kind type);
     ssize_t read_special(special_file &file, void *buf, size_t count);
     ssize_t write_special(special_file &file, const void *buf, size_t count);
 

@@ -136,6 +136,13 @@ protected:
         f.pwwn = ioc->pwwn;
         return f;
     }
+    // Registers the listener for the first IOC's port events and starts the service.
+    void listen_port0(listener *l)
+    {
+        xel_aen_port_data_t f0 = port_filter(iocs[0]);
+        ASSERT_EQ(xell_port_aen_register(iocs[0], plain, l, &f0, &l->handle), XEL_STATUS_OK);
+        ASSERT_EQ(xell_aen_init(), XEL_STATUS_OK);
+    }
 
     std::vector<xell_t *> iocs;
     journal log;
@@ -200,9 +207,8 @@ TEST_F(AenService, ACallbackThatUnregistersItselfLeavesTheOthersTheirEvents)
 TEST_F(AenService, AnotherVendorsEventsAndStrayMessagesAreIgnored)
 {
     listener port{&log, "port0"};
+    ASSERT_NO_FATAL_FAILURE(listen_port0(&port));
     xel_aen_port_data_t f0 = port_filter(iocs[0]);
-    ASSERT_EQ(xell_port_aen_register(iocs[0], plain, &port, &f0, &port.handle), XEL_STATUS_OK);
-    ASSERT_EQ(xell_aen_init(), XEL_STATUS_OK);
     xel_aen_entry_t entry{};
     entry.aen_category = XEL_AEN_CAT_PORT;
     entry.aen_type = 5;
@@ -222,9 +228,7 @@ TEST_F(AenService, AnotherVendorsEventsAndStrayMessagesAreIgnored)
 TEST_F(AenService, TheServiceStopsAtOnceAndStartsAgain)
 {
     listener port{&log, "port0"};
-    xel_aen_port_data_t f0 = port_filter(iocs[0]);
-    ASSERT_EQ(xell_port_aen_register(iocs[0], plain, &port, &f0, &port.handle), XEL_STATUS_OK);
-    ASSERT_EQ(xell_aen_init(), XEL_STATUS_OK);
+    ASSERT_NO_FATAL_FAILURE(listen_port0(&port));
     raise("0000:05:00.0", XEL_AEN_CAT_PORT, 1);
     EXPECT_EQ(log.wait_for(1).size(), 1u);
     auto begun = std::chrono::steady_clock::now();

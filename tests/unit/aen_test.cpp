@@ -169,7 +169,7 @@ TEST(AenDelivery, AFailedDeliveryLeavesTheLaterEventsTheirs)
               XEL_STATUS_OK);
     ASSERT_EQ(xell_port_aen_register(&a, record_call, &port, &fa, &hp), XEL_STATUS_OK);
     xel_aen_entry_t list[] = {entry(XEL_AEN_CAT_LPORT, 3, 0, lfilter, sizeof lfilter), port_entry(1, 0, 0x11)};
-    EXPECT_EQ(xell_aen_handling(sizeof list, list), XEL_STATUS_OK);
+    EXPECT_EQ(xell_aen_handling(sizeof list, list), XEL_STATUS_FAILED);
     EXPECT_EQ(s.calls, std::vector<std::string>{"port:1"});
     EXPECT_EQ(xell_lport_aen_unregister(hl), XEL_STATUS_OK);
     EXPECT_EQ(xell_port_aen_unregister(hp), XEL_STATUS_OK);

@@ -289,21 +289,25 @@ bool match_audit(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool storage
 xel_status_t aen_dispatch(bool storage, int readcnt, const xel_aen_entry_t *entries)
 {
     int count = readcnt > 0 ? readcnt / static_cast<int>(sizeof(xel_aen_entry_t)) : 0;
+    xel_status_t first_failure = XEL_STATUS_OK;
     for (int i = 0; i < count; i++) {
         const xel_aen_entry_t &e = entries[i];
+        xel_status_t status = XEL_STATUS_OK;
         switch (e.aen_category) {
-        case XEL_AEN_CAT_ADAPTER: aen_deliver(L_ADAPTER, e, storage, match_adapter, call_adapter); break;
-        case XEL_AEN_CAT_PORT: aen_deliver(L_PORT, e, storage, match_port); break;
-        case XEL_AEN_CAT_LPORT: aen_deliver(L_LPORT, e, storage, match_lport, call_lport); break;
-        case XEL_AEN_CAT_RPORT: aen_deliver(L_RPORT, e, storage, match_rport); break;
-        case XEL_AEN_CAT_ITNIM: aen_deliver(L_ITNIM, e, storage, match_itnim, call_itnim); break;
-        case XEL_AEN_CAT_AUDIT: aen_deliver(L_AUDIT, e, storage, match_audit); break;
-        case XEL_AEN_CAT_IOC: aen_deliver(L_IOC, e, storage, match_ioc); break;
-        case XEL_AEN_CAT_ETHPORT: aen_deliver(L_ETHPORT, e, storage, match_ethport); break;
+        case XEL_AEN_CAT_ADAPTER: status = aen_deliver(L_ADAPTER, e, storage, match_adapter, call_adapter); break;
+        case XEL_AEN_CAT_PORT: status = aen_deliver(L_PORT, e, storage, match_port); break;
+        case XEL_AEN_CAT_LPORT: status = aen_deliver(L_LPORT, e, storage, match_lport, call_lport); break;
+        case XEL_AEN_CAT_RPORT: status = aen_deliver(L_RPORT, e, storage, match_rport); break;
+        case XEL_AEN_CAT_ITNIM: status = aen_deliver(L_ITNIM, e, storage, match_itnim, call_itnim); break;
+        case XEL_AEN_CAT_AUDIT: status = aen_deliver(L_AUDIT, e, storage, match_audit); break;
+        case XEL_AEN_CAT_IOC: status = aen_deliver(L_IOC, e, storage, match_ioc); break;
+        case XEL_AEN_CAT_ETHPORT: status = aen_deliver(L_ETHPORT, e, storage, match_ethport); break;
         default: break;
         }
+        if (first_failure == XEL_STATUS_OK)
+            first_failure = status;
     }
-    return XEL_STATUS_OK;
+    return first_failure;
 }
 
 } // namespace

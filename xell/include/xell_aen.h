@@ -75,7 +75,8 @@ xel_status_t xell_audit_aen_unregister(xell_aen_handle_t cbhandle);
 // Delivers readcnt / 64 entries raised by the storage driver's functions,
 // in order; categories without callbacks are passed over. An event whose
 // delivery fails (a SNIA logical port event of an instance no IOC has)
-// does not keep the entries behind it from theirs.
+// does not keep the entries behind it from theirs; its status is returned
+// (the first one's, if several fail), else 0.
 xel_status_t xell_aen_handling(int readcnt, const xel_aen_entry_t *entries);
 // The same for entries fetched from an IOC, matched with that IOC's driver.
 xel_status_t xell_aen_handling_from(const xell_t *ioc, int readcnt, const xel_aen_entry_t *entries);
