@@ -175,6 +175,28 @@ TEST(AenDelivery, AFailedDeliveryLeavesTheLaterEventsTheirs)
     EXPECT_EQ(xell_port_aen_unregister(hp), XEL_STATUS_OK);
 }
 
+// The entry points take one storage driver event each, to its own category.
+TEST(AenDelivery, EntryPointsDeliverToTheirCategory)
+{
+    xell_t a = make_ioc(2, XEL_IOC_TYPE_FC, 0x11);
+    seen s;
+    std::pair<seen *, std::string> port{&s, "port"}, ioc{&s, "ioc"};
+    xel_aen_port_data_t fa{};
+    fa.pwwn = 0x11;
+    xell_aen_handle_t hp, hi;
+    ASSERT_EQ(xell_port_aen_register(&a, record_call, &port, &fa, &hp), XEL_STATUS_OK);
+    ASSERT_EQ(xell_ioc_aen_register(&a, record_call, &ioc, &hi), XEL_STATUS_OK);
+    uint8_t data[40] = {};
+    std::memcpy(data, &fa, sizeof fa);
+    timeval tv{};
+    EXPECT_EQ(xell_ioc_event(2, data, 3, tv), XEL_STATUS_OK);
+    EXPECT_EQ(xell_port_event(2, data, 1, tv), XEL_STATUS_OK);
+    EXPECT_EQ(xell_port_event(1, data, 2, tv), XEL_STATUS_OK); // another instance
+    EXPECT_EQ(s.calls, (std::vector<std::string>{"ioc:3", "port:1"}));
+    EXPECT_EQ(xell_port_aen_unregister(hp), XEL_STATUS_OK);
+    EXPECT_EQ(xell_ioc_aen_unregister(hi), XEL_STATUS_OK);
+}
+
 TEST(AenDelivery, UnregistrationWaitsForTheRunningCallback)
 {
     xell_t a = make_ioc(6, XEL_IOC_TYPE_FC, 0x11);

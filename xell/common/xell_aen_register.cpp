@@ -286,28 +286,57 @@ bool match_audit(const xell_aen_reg &rec, const xel_aen_entry_t &e, bool storage
     return same_instance(rec, e, storage) && wwn_at(rec.data, 0) == wwn_at(e.aen_data, 0);
 }
 
+// Where each category's events go; the others (target initiator, IP over
+// FC, team, VLAN) have no callbacks.
+struct aen_route {
+    uint32_t category;
+    aen_list_id list;
+    aen_match match;
+    aen_call call;
+};
+constexpr aen_route routes[] = {
+    {XEL_AEN_CAT_ADAPTER, L_ADAPTER, match_adapter, call_adapter},
+    {XEL_AEN_CAT_PORT, L_PORT, match_port, call_plain},
+    {XEL_AEN_CAT_LPORT, L_LPORT, match_lport, call_lport},
+    {XEL_AEN_CAT_RPORT, L_RPORT, match_rport, call_plain},
+    {XEL_AEN_CAT_ITNIM, L_ITNIM, match_itnim, call_itnim},
+    {XEL_AEN_CAT_AUDIT, L_AUDIT, match_audit, call_plain},
+    {XEL_AEN_CAT_IOC, L_IOC, match_ioc, call_plain},
+    {XEL_AEN_CAT_ETHPORT, L_ETHPORT, match_ethport, call_plain},
+};
+
+xel_status_t aen_route_entry(const xel_aen_entry_t &e, bool storage)
+{
+    for (const aen_route &r : routes)
+        if (r.category == e.aen_category)
+            return aen_deliver(r.list, e, storage, r.match, r.call);
+    return XEL_STATUS_OK;
+}
+
 xel_status_t aen_dispatch(bool storage, int readcnt, const xel_aen_entry_t *entries)
 {
     int count = readcnt > 0 ? readcnt / static_cast<int>(sizeof(xel_aen_entry_t)) : 0;
     xel_status_t first_failure = XEL_STATUS_OK;
     for (int i = 0; i < count; i++) {
-        const xel_aen_entry_t &e = entries[i];
-        xel_status_t status = XEL_STATUS_OK;
-        switch (e.aen_category) {
-        case XEL_AEN_CAT_ADAPTER: status = aen_deliver(L_ADAPTER, e, storage, match_adapter, call_adapter); break;
-        case XEL_AEN_CAT_PORT: status = aen_deliver(L_PORT, e, storage, match_port); break;
-        case XEL_AEN_CAT_LPORT: status = aen_deliver(L_LPORT, e, storage, match_lport, call_lport); break;
-        case XEL_AEN_CAT_RPORT: status = aen_deliver(L_RPORT, e, storage, match_rport); break;
-        case XEL_AEN_CAT_ITNIM: status = aen_deliver(L_ITNIM, e, storage, match_itnim, call_itnim); break;
-        case XEL_AEN_CAT_AUDIT: status = aen_deliver(L_AUDIT, e, storage, match_audit); break;
-        case XEL_AEN_CAT_IOC: status = aen_deliver(L_IOC, e, storage, match_ioc); break;
-        case XEL_AEN_CAT_ETHPORT: status = aen_deliver(L_ETHPORT, e, storage, match_ethport); break;
-        default: break;
-        }
+        xel_status_t status = aen_route_entry(entries[i], storage);
         if (first_failure == XEL_STATUS_OK)
             first_failure = status;
     }
     return first_failure;
+}
+
+// One event of the storage driver's, as the delivery entry points take it.
+xel_status_t aen_event(uint32_t category, int inst, const void *data, int32_t type, timeval tv)
+{
+    xel_aen_entry_t e{};
+    e.aen_category = category;
+    e.aen_type = type;
+    if (data != nullptr)
+        std::memcpy(e.aen_data, data, sizeof e.aen_data);
+    e.tv_sec = static_cast<uint32_t>(tv.tv_sec);
+    e.tv_usec = static_cast<uint32_t>(tv.tv_usec);
+    e.xeld_num = inst;
+    return aen_route_entry(e, true);
 }
 
 } // namespace
@@ -437,4 +466,37 @@ void xell_aen_fd_collect(xell_aen_fd_list *fd_list)
 xel_status_t xell_aen_handling_driver(bool storage, int readcnt, const xel_aen_entry_t *entries)
 {
     return aen_dispatch(storage, readcnt, entries);
+}
+
+xel_status_t xell_adapter_event(const void *data, int32_t type, timeval tv)
+{
+    return aen_event(XEL_AEN_CAT_ADAPTER, -1, data, type, tv);
+}
+xel_status_t xell_port_event(int inst, const void *data, int32_t type, timeval tv)
+{
+    return aen_event(XEL_AEN_CAT_PORT, inst, data, type, tv);
+}
+xel_status_t xell_lport_event(int inst, const void *data, int32_t type, timeval tv)
+{
+    return aen_event(XEL_AEN_CAT_LPORT, inst, data, type, tv);
+}
+xel_status_t xell_rport_event(int inst, const void *data, int32_t type, timeval tv)
+{
+    return aen_event(XEL_AEN_CAT_RPORT, inst, data, type, tv);
+}
+xel_status_t xell_itnim_event(int inst, const void *data, int32_t type, timeval tv)
+{
+    return aen_event(XEL_AEN_CAT_ITNIM, inst, data, type, tv);
+}
+xel_status_t xell_ioc_event(int inst, const void *data, int32_t type, timeval tv)
+{
+    return aen_event(XEL_AEN_CAT_IOC, inst, data, type, tv);
+}
+xel_status_t xell_ethport_event(int inst, const void *data, int32_t type, timeval tv)
+{
+    return aen_event(XEL_AEN_CAT_ETHPORT, inst, data, type, tv);
+}
+xel_status_t xell_audit_event(int inst, const void *data, int32_t type, timeval tv)
+{
+    return aen_event(XEL_AEN_CAT_AUDIT, inst, data, type, tv);
 }

@@ -7,6 +7,7 @@
 #include "xell_ioc.h"
 
 #include <sys/select.h>
+#include <sys/time.h>
 
 // Fetches up to *count (at most 64) pending events of the application
 // from the IOC's driver into entries; *count becomes the number returned,
@@ -82,6 +83,17 @@ xel_status_t xell_aen_handling(int readcnt, const xel_aen_entry_t *entries);
 xel_status_t xell_aen_handling_from(const xell_t *ioc, int readcnt, const xel_aen_entry_t *entries);
 // The same for entries of the storage (true) or the network driver.
 xel_status_t xell_aen_handling_driver(bool storage, int readcnt, const xel_aen_entry_t *entries);
+// One event of the storage driver's to its category's callbacks: data is
+// the category's 40-byte record, inst the IOC's instance (the adapter
+// event has none).
+xel_status_t xell_adapter_event(const void *data, int32_t type, timeval tv);
+xel_status_t xell_port_event(int inst, const void *data, int32_t type, timeval tv);
+xel_status_t xell_lport_event(int inst, const void *data, int32_t type, timeval tv);
+xel_status_t xell_rport_event(int inst, const void *data, int32_t type, timeval tv);
+xel_status_t xell_itnim_event(int inst, const void *data, int32_t type, timeval tv);
+xel_status_t xell_ioc_event(int inst, const void *data, int32_t type, timeval tv);
+xel_status_t xell_ethport_event(int inst, const void *data, int32_t type, timeval tv);
+xel_status_t xell_audit_event(int inst, const void *data, int32_t type, timeval tv);
 
 // The descriptors of every registration's IOC, for a select set.
 struct xell_aen_fd_list {
