@@ -197,6 +197,29 @@ TEST(AenDelivery, EntryPointsDeliverToTheirCategory)
     EXPECT_EQ(xell_ioc_aen_unregister(hi), XEL_STATUS_OK);
 }
 
+// Registrations without a descriptor (no IOC, or a storage IOC reached
+// through a node opened per request) put nothing into the select set.
+TEST(AenDelivery, OnlyRealDescriptorsAreCollected)
+{
+    xell_t with_fd = make_ioc(0, XEL_IOC_TYPE_LL, 0), without = make_ioc(1, XEL_IOC_TYPE_FC, 0x11);
+    with_fd.fd = 7;
+    without.fd = -1;
+    seen s;
+    xell_aen_handle_t h[3];
+    ASSERT_EQ(xell_ioc_aen_register(nullptr, record_call, &s, &h[0]), XEL_STATUS_OK);
+    ASSERT_EQ(xell_ioc_aen_register(&without, record_call, &s, &h[1]), XEL_STATUS_OK);
+    ASSERT_EQ(xell_ethport_aen_register(&with_fd, record_call, &s, nullptr, &h[2]), XEL_STATUS_OK);
+    xell_aen_fd_list fds;
+    xell_aen_fd_collect(&fds);
+    EXPECT_EQ(fds.maxfd, 7);
+    for (int fd = 0; fd < 7; fd++)
+        EXPECT_FALSE(FD_ISSET(fd, &fds.set)) << fd;
+    EXPECT_TRUE(FD_ISSET(7, &fds.set));
+    EXPECT_EQ(xell_ioc_aen_unregister(h[0]), XEL_STATUS_OK);
+    EXPECT_EQ(xell_ioc_aen_unregister(h[1]), XEL_STATUS_OK);
+    EXPECT_EQ(xell_ethport_aen_unregister(h[2]), XEL_STATUS_OK);
+}
+
 TEST(AenDelivery, UnregistrationWaitsForTheRunningCallback)
 {
     xell_t a = make_ioc(6, XEL_IOC_TYPE_FC, 0x11);
