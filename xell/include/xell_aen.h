@@ -1,5 +1,6 @@
 // The asynchronous event service: fetching an application's pending
-// events from an IOC's driver.
+// events from an IOC's driver, the callbacks registered for them, and the
+// watcher threads that deliver them.
 #pragma once
 
 #include "xel_aen_records.h"
