@@ -68,7 +68,7 @@ void sim_aen_from_json(const json &obj, sim_aen_state *aen)
     aen->next_seq = a.at("next_seq");
 }
 
-void sim_aen_raise(sim_aen_state *aen, int instance, uint32_t category, int32_t type, const uint8_t *data,
+xel_aen_entry_t sim_aen_raise(sim_aen_state *aen, int instance, uint32_t category, int32_t type, const uint8_t *data,
                    size_t data_len)
 {
     xel_aen_entry_t entry{};
@@ -88,6 +88,7 @@ void sim_aen_raise(sim_aen_state *aen, int instance, uint32_t category, int32_t 
         for (auto &[app, pos] : aen->read)
             pos = pos > 0 ? pos - 1 : 0;
     }
+    return entry;
 }
 
 // The entries the application has not read yet, as many as it asks for

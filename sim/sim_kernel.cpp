@@ -1,10 +1,12 @@
 #include "sim_kernel.h"
 
 #include "sim_bsg.h"
+#include "sim_netlink.h"
 #include "xel_bsg.h"
 #include "xel_ioctl.h"
 
 #include <fcntl.h>
+#include <linux/netlink.h>
 #include <linux/sockios.h>
 #include <scsi/sg.h>
 #include <unistd.h>
@@ -212,7 +214,11 @@ int EmulatedSys::close(int fd)
 {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        specials_.erase(fd);
+        auto it = specials_.find(fd);
+        if (it != specials_.end() && it->second.type == kind::netlink)
+            sim_netlink_unbind(root(), it->second.name);
+        if (it != specials_.end())
+            specials_.erase(it);
     }
     return RootedSys::close(fd);
 }
@@ -319,13 +325,19 @@ int EmulatedSys::ioctl(int fd, unsigned long request, void *arg)
 
 int EmulatedSys::socket(int domain, int type, int protocol)
 {
+    if (domain == AF_NETLINK)
+        return netlink_socket(type, protocol);
     if ((domain != AF_INET && domain != AF_INET6) || (type & 0xf) != SOCK_DGRAM)
         return RootedSys::socket(domain, type, protocol);
-    int fd = ::open("/dev/null", O_RDWR | O_CLOEXEC);
+    return add_special(::open("/dev/null", O_RDWR | O_CLOEXEC), kind::inet_socket);
+}
+
+int EmulatedSys::add_special(int fd, kind type)
+{
     if (fd < 0)
         return -1;
     special_file file;
-    file.type = kind::inet_socket;
+    file.type = type;
     std::lock_guard<std::mutex> lock(mutex_);
     specials_[fd] = std::move(file);
     return fd;
@@ -416,4 +428,72 @@ int EmulatedSys::ipfc_request(unsigned long request, void *arg)
         return -1;
     }
     return 0;
+}
+
+// Only the SCSI transport protocol is there; the emulated host has no
+// routing or other netlink families.
+int EmulatedSys::netlink_socket(int type, int protocol)
+{
+    int base = type & ~(SOCK_CLOEXEC | SOCK_NONBLOCK);
+    if (protocol != SIM_NETLINK_SCSITRANSPORT) {
+        errno = EPROTONOSUPPORT;
+        return -1;
+    }
+    if (base != SOCK_DGRAM && base != SOCK_RAW) {
+        errno = ESOCKTNOSUPPORT;
+        return -1;
+    }
+    return add_special(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC | (type & SOCK_NONBLOCK), 0), kind::netlink);
+}
+
+// A port id of 0 asks for the process id, as the kernel assigns it.
+int EmulatedSys::bind(int fd, const struct sockaddr *addr, socklen_t len)
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = specials_.find(fd);
+    if (it == specials_.end() || it->second.type != kind::netlink)
+        return RootedSys::bind(fd, addr, len);
+    sockaddr_nl nl{};
+    if (addr == nullptr || len < sizeof nl) {
+        errno = EINVAL;
+        return -1;
+    }
+    std::memcpy(&nl, addr, sizeof nl);
+    if (nl.nl_family != AF_NETLINK) {
+        errno = EINVAL;
+        return -1;
+    }
+    if (!it->second.name.empty()) {
+        errno = EINVAL;
+        return -1;
+    }
+    uint32_t port_id = nl.nl_pid != 0 ? nl.nl_pid : static_cast<uint32_t>(getpid());
+    return sim_netlink_bind(root(), fd, port_id, nl.nl_groups, &it->second.name);
+}
+
+ssize_t EmulatedSys::recvmsg(int fd, struct msghdr *msg, int flags)
+{
+    bool netlink = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = specials_.find(fd);
+        netlink = it != specials_.end() && it->second.type == kind::netlink;
+    }
+    if (!netlink)
+        return RootedSys::recvmsg(fd, msg, flags);
+    void *name = msg->msg_name;
+    socklen_t namelen = msg->msg_namelen;
+    msg->msg_name = nullptr;
+    msg->msg_namelen = 0;
+    ssize_t got = ::recvmsg(fd, msg, flags);
+    msg->msg_name = name;
+    msg->msg_namelen = 0;
+    if (got >= 0 && name != nullptr && namelen >= sizeof(sockaddr_nl)) {
+        sockaddr_nl from{};
+        from.nl_family = AF_NETLINK;
+        from.nl_groups = SIM_SCSI_NL_GRP_FC_EVENTS;
+        std::memcpy(name, &from, sizeof from);
+        msg->msg_namelen = sizeof from;
+    }
+    return got;
 }

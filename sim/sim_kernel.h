@@ -35,6 +35,10 @@ public:
     // Internet datagram sockets, for ethtool requests; the host has no
     // other network.
     int socket(int domain, int type, int protocol) override;
+    // The SCSI transport's netlink socket (sim_netlink.h): its bind and
+    // its messages, which come from the kernel (port id 0).
+    int bind(int fd, const struct sockaddr *addr, socklen_t len) override;
+    ssize_t recvmsg(int fd, struct msghdr *msg, int flags) override;
 
 private:
     enum class kind {
@@ -50,6 +54,7 @@ private:
         vport_delete, // fc_host vport_delete
         mounts,       // /proc/mounts
         inet_socket,  // a datagram socket: SIOCETHTOOL
+        netlink,      // a netlink socket of the SCSI transport protocol
     };
     struct special_file {
         kind type;
@@ -58,7 +63,7 @@ private:
         int number = -1;      // rport_bsg: the remote port; scsi_generic: N
         std::string driver;   // debugfs files
         std::string pci;      // debugfs files
-        std::string name;     // debugfs file name
+        std::string name;     // debugfs file name; a bound netlink socket's name
         std::string contents; // what a read returns
         size_t offset = 0;    // read position in contents
     };
@@ -73,6 +78,9 @@ private:
     int kwo_request(unsigned long request, void *arg);
     int ipfc_request(unsigned long request, void *arg);
     int ethtool_request(struct ifreq *ifr);
+    int netlink_socket(int type, int protocol);
+    // Takes a descriptor just made (or -1) as a special file of the kind.
+    int add_special(int fd, kind type);
     ssize_t read_special(special_file &file, void *buf, size_t count);
     ssize_t write_special(special_file &file, const void *buf, size_t count);
 

@@ -226,6 +226,25 @@ ssize_t RootedSys::recv(int fd, void *buf, size_t len, int flags)
     return -1;
 }
 
+ssize_t RootedSys::recvmsg(int fd, struct msghdr *msg, int flags)
+{
+    (void)fd;
+    (void)msg;
+    (void)flags;
+    errno = EBADF;
+    return -1;
+}
+
+int RootedSys::poll(struct pollfd *fds, nfds_t nfds, int timeout_ms)
+{
+    return ::poll(fds, nfds, timeout_ms);
+}
+
+int RootedSys::pipe(int fds[2])
+{
+    return ::pipe2(fds, O_CLOEXEC);
+}
+
 // Mounting is not emulated; the emulated debugfs is always there.
 int RootedSys::mount(const char *source, const char *target, const char *fstype, unsigned long flags,
                      const void *data)

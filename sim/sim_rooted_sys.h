@@ -46,6 +46,10 @@ public:
     int bind(int fd, const struct sockaddr *addr, socklen_t len) override;
     ssize_t send(int fd, const void *buf, size_t len, int flags) override;
     ssize_t recv(int fd, void *buf, size_t len, int flags) override;
+    ssize_t recvmsg(int fd, struct msghdr *msg, int flags) override;
+    // Real descriptors: the kernel's own poll and pipes.
+    int poll(struct pollfd *fds, nfds_t nfds, int timeout_ms) override;
+    int pipe(int fds[2]) override;
     int mount(const char *source, const char *target, const char *fstype, unsigned long flags,
               const void *data) override;
     void sleep_ms(unsigned milliseconds) override;

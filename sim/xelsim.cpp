@@ -6,6 +6,7 @@
 #include "sim_events.h"
 #include "sim_fabric_diag.h"
 #include "sim_faults.h"
+#include "sim_netlink.h"
 #include "sim_paths.h"
 #include "sim_state.h"
 #include "sim_topology.h"
@@ -522,6 +523,10 @@ std::vector<uint8_t> event_data(const sim_adapter &ad, const sim_function &fn, u
         }
     } else if (category == XEL_AEN_CAT_ETHPORT) {
         std::memcpy(data.data(), &fn.mac, sizeof fn.mac);
+    } else if (category == XEL_AEN_CAT_LPORT || category == XEL_AEN_CAT_RPORT || category == XEL_AEN_CAT_ITNIM) {
+        // The function's base logical port, on the base fabric (vf_id 0).
+        std::memcpy(data.data() + 8, &fn.pwwn, sizeof fn.pwwn);
+        std::memcpy(data.data() + 16, &fn.pwwn, sizeof fn.pwwn);
     }
     return data;
 }
@@ -550,6 +555,8 @@ int cmd_event(const args_t &args)
     if (pci.empty() || !have_cat || !have_type)
         return usage_error("event add wants --fn, --cat from 1 to 12 and --type");
     bool found = false;
+    int host_no = -1;
+    xel_aen_entry_t raised{};
     int status = with_host([&](sim_store::session &s) {
         for (const char *driver : {"xel", "kwo"}) {
             auto refs = sim_driver_functions(s.state.topology, driver);
@@ -558,8 +565,10 @@ int cmd_event(const args_t &args)
                     continue;
                 found = true;
                 std::vector<uint8_t> data = event_data(*refs[n].adapter, *refs[n].function, category);
-                sim_aen_raise(&s.state.functions.at(pci).models.aen, static_cast<int>(n),
-                              static_cast<uint32_t>(category), static_cast<int32_t>(type), data.data(), data.size());
+                raised = sim_aen_raise(&s.state.functions.at(pci).models.aen, static_cast<int>(n),
+                                       static_cast<uint32_t>(category), static_cast<int32_t>(type), data.data(),
+                                       data.size());
+                host_no = refs[n].function->storage() ? refs[n].function->host : -1;
                 s.changed = true;
             }
         }
@@ -568,6 +577,11 @@ int cmd_event(const args_t &args)
         return status;
     if (!found)
         return failure("no PCI function " + pci + " with a driver in the emulated host");
+    // The storage driver also posts it as an FC transport vendor event,
+    // once the queue holds it.
+    if (host_no >= 0)
+        sim_netlink_post_vendor_event(sim_root_from_environment(), static_cast<uint32_t>(host_no), XEL_AEN_NL_VENDOR_ID,
+                                      static_cast<uint32_t>(raised.seq_num), &raised, sizeof raised);
     std::printf("Event queued: %s category %lu type %lu\n", pci.c_str(), category, type);
     return 0;
 }

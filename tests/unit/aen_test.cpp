@@ -147,6 +147,79 @@ void slow_callback(void *, int32_t, const void *, uint32_t, uint32_t)
     slow_state = 2;
 }
 
+void snia_lport_call(void *user, wwn_t, uint32_t event, uint32_t)
+{
+    static_cast<seen *>(user)->calls.push_back("snia:" + std::to_string(event));
+}
+
+// A SNIA logical port event of an instance no IOC has cannot be delivered;
+// the events behind it in the batch still are.
+TEST(AenDelivery, AFailedDeliveryLeavesTheLaterEventsTheirs)
+{
+    xell_t a = make_ioc(0, XEL_IOC_TYPE_FC, 0x11);
+    seen s;
+    std::pair<seen *, std::string> port{&s, "port"};
+    xel_aen_port_data_t fa{};
+    fa.pwwn = 0x11;
+    uint8_t lfilter[24] = {};
+    wwn_t lpwwn = 0x11;
+    std::memcpy(lfilter + 16, &lpwwn, sizeof lpwwn);
+    xell_aen_handle_t hl, hp;
+    ASSERT_EQ(xell_lport_aen_register(&a, xell_aen_snia_cb(snia_lport_call), &s, lfilter, &hl, XELL_AEN_FLAG_SNIA),
+              XEL_STATUS_OK);
+    ASSERT_EQ(xell_port_aen_register(&a, record_call, &port, &fa, &hp), XEL_STATUS_OK);
+    xel_aen_entry_t list[] = {entry(XEL_AEN_CAT_LPORT, 3, 0, lfilter, sizeof lfilter), port_entry(1, 0, 0x11)};
+    EXPECT_EQ(xell_aen_handling(sizeof list, list), XEL_STATUS_FAILED);
+    EXPECT_EQ(s.calls, std::vector<std::string>{"port:1"});
+    EXPECT_EQ(xell_lport_aen_unregister(hl), XEL_STATUS_OK);
+    EXPECT_EQ(xell_port_aen_unregister(hp), XEL_STATUS_OK);
+}
+
+// The entry points take one storage driver event each, to its own category.
+TEST(AenDelivery, EntryPointsDeliverToTheirCategory)
+{
+    xell_t a = make_ioc(2, XEL_IOC_TYPE_FC, 0x11);
+    seen s;
+    std::pair<seen *, std::string> port{&s, "port"}, ioc{&s, "ioc"};
+    xel_aen_port_data_t fa{};
+    fa.pwwn = 0x11;
+    xell_aen_handle_t hp, hi;
+    ASSERT_EQ(xell_port_aen_register(&a, record_call, &port, &fa, &hp), XEL_STATUS_OK);
+    ASSERT_EQ(xell_ioc_aen_register(&a, record_call, &ioc, &hi), XEL_STATUS_OK);
+    uint8_t data[40] = {};
+    std::memcpy(data, &fa, sizeof fa);
+    timeval tv{};
+    EXPECT_EQ(xell_ioc_event(2, data, 3, tv), XEL_STATUS_OK);
+    EXPECT_EQ(xell_port_event(2, data, 1, tv), XEL_STATUS_OK);
+    EXPECT_EQ(xell_port_event(1, data, 2, tv), XEL_STATUS_OK); // another instance
+    EXPECT_EQ(s.calls, (std::vector<std::string>{"ioc:3", "port:1"}));
+    EXPECT_EQ(xell_port_aen_unregister(hp), XEL_STATUS_OK);
+    EXPECT_EQ(xell_ioc_aen_unregister(hi), XEL_STATUS_OK);
+}
+
+// Registrations without a descriptor (no IOC, or a storage IOC reached
+// through a node opened per request) put nothing into the select set.
+TEST(AenDelivery, OnlyRealDescriptorsAreCollected)
+{
+    xell_t with_fd = make_ioc(0, XEL_IOC_TYPE_LL, 0), without = make_ioc(1, XEL_IOC_TYPE_FC, 0x11);
+    with_fd.fd = 7;
+    without.fd = -1;
+    seen s;
+    xell_aen_handle_t h[3];
+    ASSERT_EQ(xell_ioc_aen_register(nullptr, record_call, &s, &h[0]), XEL_STATUS_OK);
+    ASSERT_EQ(xell_ioc_aen_register(&without, record_call, &s, &h[1]), XEL_STATUS_OK);
+    ASSERT_EQ(xell_ethport_aen_register(&with_fd, record_call, &s, nullptr, &h[2]), XEL_STATUS_OK);
+    xell_aen_fd_list fds;
+    xell_aen_fd_collect(&fds);
+    EXPECT_EQ(fds.maxfd, 7);
+    for (int fd = 0; fd < 7; fd++)
+        EXPECT_FALSE(FD_ISSET(fd, &fds.set)) << fd;
+    EXPECT_TRUE(FD_ISSET(7, &fds.set));
+    EXPECT_EQ(xell_ioc_aen_unregister(h[0]), XEL_STATUS_OK);
+    EXPECT_EQ(xell_ioc_aen_unregister(h[1]), XEL_STATUS_OK);
+    EXPECT_EQ(xell_ethport_aen_unregister(h[2]), XEL_STATUS_OK);
+}
+
 TEST(AenDelivery, UnregistrationWaitsForTheRunningCallback)
 {
     xell_t a = make_ioc(6, XEL_IOC_TYPE_FC, 0x11);

@@ -169,8 +169,10 @@ int xell_adapter_scan()
     // A command starts from what the drivers answer now.
     xell_request_cache_forget();
     xell_config_command_begin();
+    auto hold = xell_ioc_list_hold();
     xell_ioc_handles_close();
     xell_ioc_scan();
+    hold.unlock();
     adapter_list.clear();
     bool placed = true;
     for (xell_t *ioc = xell_ioc_get_list(); ioc != nullptr && placed; ioc = ioc->next)
@@ -182,6 +184,7 @@ int xell_adapter_scan()
 void xell_adapter_free()
 {
     xell_request_cache_forget();
+    auto hold = xell_ioc_list_hold();
     xell_ioc_handles_close();
     xell_ioc_free();
     adapter_list.clear();

@@ -11,6 +11,11 @@ xel_status_t xell_libinit(int app_id)
     return XEL_STATUS_OK;
 }
 
+int xell_application_id()
+{
+    return application_id;
+}
+
 void xell_libexit()
 {
     application_id = 0;

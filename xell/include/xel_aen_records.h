@@ -60,6 +60,10 @@ static_assert(offsetof(xel_aen_entry_t, aen_data) == 8 && offsetof(xel_aen_entry
 
 constexpr int32_t XEL_AEN_MAX_ENTRIES = 64;
 
+// The vendor identifier the drivers give their FC transport events: the
+// PCI type in the top byte, the family's PCI vendor ID below.
+constexpr uint64_t XEL_AEN_NL_VENDOR_ID = (1ull << 56) | 0x7a3c;
+
 // The instance leads this record and the status sits behind the counts;
 // the entries follow from offset 24, as many as aen_count asks for. The
 // record the code encodes has room for one.

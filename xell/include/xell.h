@@ -11,6 +11,8 @@ xel_status_t xell_get_last_error();
 // Library lifecycle.
 xel_status_t xell_libinit(int app_id);
 void xell_libexit();
+// The application identifier xell_libinit was given.
+int xell_application_id();
 // Waits the seconds on the system's clock (the emulated host may scale it).
 void xell_sleep(unsigned seconds);
 

@@ -6,6 +6,7 @@
 #include "xell_ioc.h"
 
 #include <cstdint>
+#include <mutex>
 
 constexpr int XELL_MAX_PCI_FUNCTIONS = 128;
 
@@ -14,6 +15,11 @@ struct xell_pci_host_map {
     int host_num;
     int instance;
 };
+
+// Keeps the IOC list and its descriptors as they are while held: a scan,
+// a free or the closing of the handles waits for it (the event watchers
+// read the list beside the application's thread).
+std::unique_lock<std::recursive_mutex> xell_ioc_list_hold();
 
 int xell_ioc_scan();
 void xell_ioc_free();

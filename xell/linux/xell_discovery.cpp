@@ -27,6 +27,7 @@ int total = 0;
 // here until xell_ioc_handles_close whether or not a handle took them: a
 // driver that lists no functions must not leave one open per command.
 std::vector<int> opened_descriptors;
+std::recursive_mutex ioc_list_mutex;
 
 // The SCSI host of a storage function: its "host<N>" entry. A name with
 // no number after "host" names no host.
@@ -231,14 +232,21 @@ int xell_ioc_scan_kind(xel_ioc_type_t type)
 
 } // namespace
 
+std::unique_lock<std::recursive_mutex> xell_ioc_list_hold()
+{
+    return std::unique_lock<std::recursive_mutex>(ioc_list_mutex);
+}
+
 void xell_ioc_free()
 {
+    auto hold = xell_ioc_list_hold();
     ioc_list.clear();
     total = 0;
 }
 
 int xell_ioc_scan()
 {
+    auto hold = xell_ioc_list_hold();
     xell_ioc_free();
     pci_map_cna.clear();
     xel_inst_cnt = 0;
@@ -272,6 +280,7 @@ void xell_get_ioc_params(xell_t *ioc, const xel_ioctl_ioc_info_t *info)
 
 void xell_ioc_handles_close()
 {
+    auto hold = xell_ioc_list_hold();
     for (int fd : opened_descriptors)
         xell_os().close(fd);
     opened_descriptors.clear();

@@ -4,6 +4,7 @@
 // negative count) with errno set on failure.
 #pragma once
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -42,6 +43,10 @@ public:
     virtual int bind(int fd, const struct sockaddr *addr, socklen_t len) = 0;
     virtual ssize_t send(int fd, const void *buf, size_t len, int flags) = 0;
     virtual ssize_t recv(int fd, void *buf, size_t len, int flags) = 0;
+    virtual ssize_t recvmsg(int fd, struct msghdr *msg, int flags) = 0;
+    // Waits at most timeout_ms (-1: without limit) for one of the descriptors.
+    virtual int poll(struct pollfd *fds, nfds_t nfds, int timeout_ms) = 0;
+    virtual int pipe(int fds[2]) = 0;
     virtual int mount(const char *source, const char *target, const char *fstype, unsigned long flags,
                       const void *data) = 0;
     virtual void sleep_ms(unsigned milliseconds) = 0;

@@ -38,6 +38,9 @@ public:
     int bind(int fd, const struct sockaddr *addr, socklen_t len) override { return ::bind(fd, addr, len); }
     ssize_t send(int fd, const void *buf, size_t len, int flags) override { return ::send(fd, buf, len, flags); }
     ssize_t recv(int fd, void *buf, size_t len, int flags) override { return ::recv(fd, buf, len, flags); }
+    ssize_t recvmsg(int fd, struct msghdr *msg, int flags) override { return ::recvmsg(fd, msg, flags); }
+    int poll(struct pollfd *fds, nfds_t nfds, int timeout_ms) override { return ::poll(fds, nfds, timeout_ms); }
+    int pipe(int fds[2]) override { return ::pipe2(fds, O_CLOEXEC); }
     int mount(const char *source, const char *target, const char *fstype, unsigned long flags,
               const void *data) override
     {
