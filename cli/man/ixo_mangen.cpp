@@ -200,7 +200,8 @@ void write_classes(std::ostream &out)
            "and the word counts and target kind the program checks.");
     for (const ixo_cmd_class_desc_t *row = ixo_class_desc; std::string(row->name) != "none"; row++) {
         std::string usage = ixo_usage_text(*row, true);
-        auto entries = ixo_usage_entries(usage);
+        std::vector<std::string> notes;
+        auto entries = ixo_usage_entries(usage, &notes);
         out << ".SS " << roff(row->name) << "\n";
         std::string purpose = class_purpose(usage);
         if (!purpose.empty())
@@ -209,6 +210,10 @@ void write_classes(std::ostream &out)
             out << (purpose.empty() ? "" : ".PP\n") << "A hidden class: listed by \\fB\\-\\-ehelp\\fR, not by \\fB\\-\\-help\\fR.\n";
         for (int i = 0; i < row->num_cmd; i++)
             write_command(out, row->cmds[i], ixo_usage_find(entries, row->cmds[i].name));
+        if (!notes.empty()) {
+            out << ".PP\n";
+            verbatim(out, notes);
+        }
     }
 }
 

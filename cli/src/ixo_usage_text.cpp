@@ -62,9 +62,11 @@ std::string trim_right(std::string text)
 // A command's synopsis is a line of one tab and its command word; its
 // description, the lines of two tabs or more until the next line of one
 // tab or none. A blank line belongs to the description it stands in.
-std::vector<ixo_usage_entry> ixo_usage_entries(const std::string &text)
+// The notes are what follows the last command.
+std::vector<ixo_usage_entry> ixo_usage_entries(const std::string &text, std::vector<std::string> *notes)
 {
     std::vector<ixo_usage_entry> entries;
+    std::vector<std::string> after;
     bool open = false;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
@@ -74,6 +76,7 @@ std::vector<ixo_usage_entry> ixo_usage_entries(const std::string &text)
             std::string command = body.substr(0, body.find(' '));
             if (!open || entries.back().command != command || !entries.back().description.empty())
                 entries.push_back({command, {}, {}});
+            after.clear();
             entries.back().synopsis.push_back(body);
             open = true;
         } else if (open && tabs >= 2) {
@@ -87,11 +90,17 @@ std::vector<ixo_usage_entry> ixo_usage_entries(const std::string &text)
             entries.back().description.emplace_back();
         } else {
             open = false;
+            if (!entries.empty())
+                after.push_back(trim_right(line));
         }
     }
     for (ixo_usage_entry &entry : entries)
         while (!entry.description.empty() && entry.description.back().empty())
             entry.description.pop_back();
+    while (!after.empty() && after.back().empty())
+        after.pop_back();
+    if (notes)
+        *notes = after;
     return entries;
 }
 

@@ -25,7 +25,9 @@ struct ixo_usage_entry {
     std::vector<std::string> description;
 };
 
-std::vector<ixo_usage_entry> ixo_usage_entries(const std::string &text);
+// notes, when given, gets the lines after the last command: the target
+// forms and whatever else the class explains for all its commands.
+std::vector<ixo_usage_entry> ixo_usage_entries(const std::string &text, std::vector<std::string> *notes = nullptr);
 // The entry of the command word; null when the usage does not describe it.
 const ixo_usage_entry *ixo_usage_find(const std::vector<ixo_usage_entry> &entries, const std::string &command);
 

@@ -38,6 +38,9 @@ classes="shell --help --ehelp --version adapter auth bios boot bootdup dcb debug
 check "$classes" ixo-sim ""
 check "port" ixo-sim po
 check "" ixo-sim nosuchclass ""
+# The real program lists its table without reaching the host.
+check "$classes" ixo ""
+check "--fccr_disable --fccr_enable --fccr_query" ixo port --fc
 
 # After "port --", only command words, the port class's among them.
 commands=$(offers ixo-sim port --)

@@ -34,7 +34,7 @@ TEST(UsageText, OptionWordsOfASynopsis)
 
 // Entries: a synopsis given twice, one continued on the next line, a
 // blank line inside a description, and the target forms after the last
-// command left out.
+// command kept apart as notes.
 TEST(UsageText, EntriesOfAUsageText)
 {
     const std::string text = "\nUsage: ixo x [OPTIONS]\nAvailable commands are:\n"
@@ -51,7 +51,8 @@ TEST(UsageText, EntriesOfAUsageText)
                              "\n\n"
                              "\tport id could be any of:\n"
                              "\t\t<adapter_id/port_id>\n";
-    auto entries = ixo_usage_entries(text);
+    words_t notes;
+    auto entries = ixo_usage_entries(text, &notes);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].command, "--update");
     EXPECT_EQ(entries[0].synopsis, (words_t{"--update <ad_id> <file>", "--update <file> -a"}));
@@ -60,4 +61,5 @@ TEST(UsageText, EntriesOfAUsageText)
     EXPECT_EQ(entries[1].description, (words_t{"Runs the test"}));
     EXPECT_EQ(ixo_usage_find(entries, "--loop"), &entries[1]);
     EXPECT_EQ(ixo_usage_find(entries, "--none"), nullptr);
+    EXPECT_EQ(notes, (words_t{"\tport id could be any of:", "\t\t<adapter_id/port_id>"}));
 }
