@@ -75,16 +75,32 @@ std::vector<const xell_t *> path_functions(const xell_port_t &port, ixo_drv_path
     return iocs;
 }
 
-// adapter numbers and names; adapter/port and port names; with pcifn
-// kinds also adapter/port/pcifn.
-words_t target_words(const ixo_cmd_desc_t &cmd)
+// Which target words a command's kind takes.
+struct target_kinds {
+    bool adapters = false;
+    bool ports = false;     // adapter/port and port names
+    bool functions = false; // adapter/port/pcifn
+};
+
+void add_port_words(const xell_port_t &port, const std::string &ad, ixo_drv_path_t path, target_kinds kinds,
+                    words_t *words)
 {
-    words_t words;
-    bool adapters = cmd.id_desc == ADAPTER_ID;
-    bool ports = cmd.id_desc == PORT_ID || cmd.id_desc == PCIFN_ID || cmd.id_desc == PORT_FIRST_IOC;
-    bool functions = cmd.id_desc == PCIFN_ID || cmd.id_desc == PCIFN_FIRST_IOC;
-    if (!adapters && !ports && !functions)
-        return words;
+    auto iocs = path_functions(port, path);
+    if (iocs.empty())
+        return;
+    std::string ap = ad + "/" + std::to_string(port.id);
+    if (kinds.ports)
+        words->push_back(ap);
+    for (const xell_t *ioc : iocs) {
+        if (kinds.functions)
+            words->push_back(ap + "/" + std::to_string(ioc->pcifn_id));
+        if (kinds.ports && ioc->port_name[0] != '\0')
+            words->emplace_back(ioc->port_name);
+    }
+}
+
+void collect_targets(ixo_drv_path_t path, target_kinds kinds, words_t *words)
+{
     xell_libinit(0);
     if (xell_adapter_scan() > 0) {
         for (unsigned a = 1; a <= xell_adapter_get_count(); a++) {
@@ -92,30 +108,33 @@ words_t target_words(const ixo_cmd_desc_t &cmd)
             if (adapter == nullptr)
                 continue;
             std::string ad = std::to_string(a);
-            if (adapters) {
-                words.push_back(ad);
+            if (kinds.adapters) {
+                words->push_back(ad);
                 if (adapter->name[0] != '\0')
-                    words.emplace_back(adapter->name);
-                continue;
+                    words->emplace_back(adapter->name);
             }
-            for (const auto &port : adapter->port_list) {
-                auto iocs = path_functions(*port, cmd.drv_path);
-                if (iocs.empty())
-                    continue;
-                std::string ap = ad + "/" + std::to_string(port->id);
-                if (ports)
-                    words.push_back(ap);
-                for (const xell_t *ioc : iocs) {
-                    if (functions)
-                        words.push_back(ap + "/" + std::to_string(ioc->pcifn_id));
-                    if (ports && ioc->port_name[0] != '\0')
-                        words.emplace_back(ioc->port_name);
-                }
-            }
+            for (const auto &port : adapter->port_list)
+                add_port_words(*port, ad, path, kinds, words);
         }
     }
     xell_adapter_free();
     xell_libexit();
+}
+
+// adapter numbers and names; adapter/port and port names; with pcifn
+// kinds also adapter/port/pcifn.
+words_t target_words(const ixo_cmd_desc_t &cmd)
+{
+    words_t words;
+    target_kinds kinds;
+    kinds.adapters = cmd.id_desc == ADAPTER_ID;
+    kinds.ports = cmd.id_desc == PORT_ID || cmd.id_desc == PCIFN_ID || cmd.id_desc == PORT_FIRST_IOC;
+    kinds.functions = cmd.id_desc == PCIFN_ID || cmd.id_desc == PCIFN_FIRST_IOC;
+    if (!kinds.adapters && !kinds.ports && !kinds.functions)
+        return words;
+    // What the library prints while it scans (a driver version warning)
+    // is not a word to offer.
+    ixo_capture_output(1, [&] { collect_targets(cmd.drv_path, kinds, &words); });
     return words;
 }
 
