@@ -127,6 +127,8 @@ int ixo_run(int argc, char **argv)
         ixo_print_help(false);
         return 0;
     }
+    if (std::strcmp(argv[1], "--complete") == 0)
+        return ixo_complete(argc - 2, argv + 2);
     if (argc == 2 && std::strcmp(argv[1], "shell") != 0 && ixo_internal_command(argv[1]))
         return 0;
     xell_libinit(0);

@@ -22,6 +22,9 @@ void ixo_print_help(bool bishelp);
 void ixo_print_version();
 const char *ixo_get_version();
 
+// "ixo --complete WORD...": the words that may follow, for shell completion.
+int ixo_complete(int nwords, char **words);
+
 // The whole program behind main(): shared by the executables, which differ
 // only in the system they talk to.
 int ixo_run(int argc, char **argv);
