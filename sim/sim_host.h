@@ -64,6 +64,10 @@ public:
     // A write to the FC transport's vport_create (create) or vport_delete
     // file of SCSI host host: 0, or the errno the kernel answers.
     int fc_host_vport(int host, bool create, const std::string &text);
+    // A write to a SCSI host's scan file, or to the delete file of SCSI
+    // device name ("H:C:T:L"): 0, or the errno the kernel answers.
+    int scsi_host_scan(int host, const std::string &text);
+    int scsi_device_delete(const std::string &name);
 
 private:
     int fcpt_job(int host, int rport, sim_bsg_job &job);

@@ -48,6 +48,8 @@ private:
         reg_write,    // debugfs regwr
         vport_create, // fc_host vport_create
         vport_delete, // fc_host vport_delete
+        scsi_scan,    // scsi_host scan
+        scsi_delete,  // scsi_device delete
         mounts,       // /proc/mounts
         inet_socket,  // a datagram socket: SIOCETHTOOL
     };
@@ -66,6 +68,7 @@ private:
     // True, with errno set, when the caller may not have the access.
     bool refused(const char *path, sim_access access) const;
     bool classify(const std::string &path, special_file *file) const;
+    bool classify_scsi(const std::string &path, special_file *file) const;
     special_file *find(int fd);
     int bsg_request(int host, struct sg_io_v4 *header);
     int rport_bsg_request(const special_file &file, struct sg_io_v4 *header);

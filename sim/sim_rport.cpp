@@ -294,6 +294,8 @@ int32_t sim_itnim_get_ioprofile(sim_call &call)
     int32_t status = named_rport(call, record.lpwwn, record.rpwwn, &rports, &r);
     if (status != XEL_STATUS_OK)
         return status;
+    if (!call.st.models.fcpim.profile)
+        return XEL_STATUS_IOPROFILE_OFF;
     xel_itnim_ioprofile_t &p = record.ioprofile;
     p = {};
     // The firmware counts latencies in clock ticks, which the multiplier

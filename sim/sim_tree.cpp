@@ -111,6 +111,7 @@ void build_remote_ports(tree_builder &t, size_t adapter_index, const sim_functio
 {
     t.dir("/sys/class/scsi_host/host" + std::to_string(fn.host));
     t.file("/sys/class/scsi_host/host" + std::to_string(fn.host) + "/proc_name", "xel\n");
+    t.file("/sys/class/scsi_host/host" + std::to_string(fn.host) + "/scan");
     for (const auto &r : sim_fabric_rports(adapter_index, fn)) {
         std::string name = "rport-" + std::to_string(fn.host) + ":0-" + std::to_string(r.index);
         std::string dir = "/sys/class/fc_remote_ports/" + name;
@@ -139,6 +140,7 @@ void build_scsi_device(tree_builder &t, const sim_sg_device &dev)
         t.dir(device + "/scsi_generic:" + sg);
     else
         t.dir(device + "/scsi_generic/" + sg);
+    t.file(device + "/delete");
     t.file("/dev/" + sg);
 }
 
@@ -169,6 +171,13 @@ bool build_tree(const std::string &root, const sim_topology &topology, std::stri
 }
 
 } // namespace
+
+bool sim_add_scsi_device(const std::string &root, const sim_sg_device &dev)
+{
+    tree_builder t(root, nullptr);
+    build_scsi_device(t, dev);
+    return t.ok();
+}
 
 bool sim_create_host_from(const std::string &root, const sim_topology &topology, std::string *error)
 {

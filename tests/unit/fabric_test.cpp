@@ -4,6 +4,7 @@
 #include "sim_state.h"
 #include "xell_adapter.h"
 #include "xell_port.h"
+#include "xell_fcpim.h"
 #include "xell_lport.h"
 #include "xell_request_cache.h"
 #include "xell_scsi.h"
@@ -142,6 +143,9 @@ TEST_F(Fabric, NexusNotOnlineOpensNoNode)
 TEST_F(Fabric, IoProfileLatenciesInClockUnits)
 {
     xel_itnim_ioprofile_t p{};
+    // The driver keeps no profile until profiling is turned on.
+    ASSERT_EQ(xell_itnim_get_ioprofile(ioc, 0, xell_ioc_get_pwwn(ioc), array, &p), XEL_STATUS_IOPROFILE_OFF);
+    ASSERT_EQ(xell_fcpim_profile_on(ioc), XEL_STATUS_OK);
     ASSERT_EQ(xell_itnim_get_ioprofile(ioc, 0, xell_ioc_get_pwwn(ioc), array, &p), XEL_STATUS_OK);
     EXPECT_EQ(p.io_latency.min[3], 40000u);
     EXPECT_EQ(p.io_latency.max[3], 900000u);

@@ -56,3 +56,9 @@ xel_status_t xell_prep_scsi_passthru_sg(xell_t *ioc, uint16_t vf_id, wwn_t lpwwn
 xel_status_t xell_get_rport_lun_sg(uint32_t host, uint32_t bus, uint32_t target, uint32_t lun, std::string *path);
 xel_status_t xell_check_sg_node_presence(uint32_t host, uint32_t bus, uint32_t target, uint32_t lun,
                                          std::string *path);
+
+// The host's SCSI layer through its sysfs files, when they exist: a scan
+// of every channel, target and LUN of a SCSI host, and the removal of one
+// device.
+void xell_scsi_host_rescan(uint32_t host);
+void xell_scsi_device_remove(uint32_t host, uint32_t bus, uint32_t target, uint32_t lun);
