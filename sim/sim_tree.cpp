@@ -128,6 +128,15 @@ void build_remote_ports(tree_builder &t, size_t adapter_index, const sim_functio
     }
 }
 
+// The disk driver's name of the n-th disk: sda to sdz, then sdaa on.
+std::string sim_disk_name(int n)
+{
+    std::string letters;
+    for (int i = n + 1; i > 0; i = (i - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('a' + (i - 1) % 26));
+    return "sd" + letters;
+}
+
 // A LUN's SCSI device and its SCSI generic node, in the layout of current
 // kernels or, on FCoE functions, of older ones.
 void build_scsi_device(tree_builder &t, const sim_sg_device &dev)
@@ -136,10 +145,14 @@ void build_scsi_device(tree_builder &t, const sim_sg_device &dev)
                        std::to_string(dev.linux_lun);
     std::string sg = "sg" + std::to_string(dev.sg);
     std::string device = "/sys/class/scsi_device/" + name + "/device";
-    if (dev.old_layout)
+    std::string disk = sim_disk_name(dev.sg);
+    if (dev.old_layout) {
         t.dir(device + "/scsi_generic:" + sg);
-    else
+        t.dir(device + "/block:" + disk);
+    } else {
         t.dir(device + "/scsi_generic/" + sg);
+        t.dir(device + "/block/" + disk);
+    }
     t.file(device + "/delete");
     t.file("/dev/" + sg);
 }

@@ -251,3 +251,66 @@ $ ixo-sim fcpim --lunmaskclear 1/0
 | Lun Mask List cleared
 $ ixo-sim fcpim --lunmaskquery 1/0 | tail -1
 | ---------------------------------------------------------------------------------------
+
+# The mask hides LUNs from the LUN list (LUN 0 answers for the target)
+# and from the host: a delete drops the device, an add rescans it back.
+$ xelsim create default
+| Created the emulated host from preset default: 6 PCI functions
+$ ixo-sim fcpim --lunlist 1/0 | sed -n '1,6p;11p'
+| -------------------------------------------------------------------------------
+|  T:L                    Remote Port PWWN        Dev Name
+| -------------------------------------------------------------------------------
+|  0:0000-0000-0000-0000  50:00:7a:3c:a0:05:10:00 /dev/sda 
+|  0:0001-0000-0000-0000  50:00:7a:3c:a0:05:10:00 /dev/sdb 
+|  0:0002-0000-0000-0000  50:00:7a:3c:a0:05:10:00 /dev/sdc 
+|  0:0007-0000-0000-0000  50:00:7a:3c:a0:05:10:00 /dev/sdh 
+$ ixo-sim fcpim --lunlist 1/0 -v | sed -n '4,5p;10,12p'
+|  2:0:0:0000-0000-0000-0000  50:00:7a:3c:a0:05:10:00 XSTOR    ARRAY-8  0410  2.00GB /dev/sda 
+|  2:0:0:0001-0000-0000-0000  50:00:7a:3c:a0:05:10:00 XSTOR    ARRAY-8  0410  4.00GB /dev/sdb 
+|  2:0:0:0006-0000-0000-0000  50:00:7a:3c:a0:05:10:00         -----  ------ /dev/sdg 
+|  2:0:0:0007-0000-0000-0000  50:00:7a:3c:a0:05:10:00 XSTOR    ARRAY-8  0410  ------ /dev/sdh 
+|  2:0:1:4000-0000-0000-0000  50:00:7a:3c:a1:05:10:00 XSTOR    JBOD-150  0410  2.00TB /dev/sdj 
+$ ixo-sim fcpim --lunmaskadd 1/0 50:00:7a:3c:a0:05:10:00 0003-0000-0000-0000 >/dev/null
+$ ixo-sim fcpim --lunmaskadd 1/0 50:00:7a:3c:a0:05:10:00 0000-0000-0000-0000 >/dev/null
+$ ixo-sim fcpim --lunmaskenable 1/0
+| Lun masking enabled on  1/0 
+$ ixo-sim fcpim --lunlist 1/0 | sed -n '4,$p'
+|  0:0000-0000-0000-0000  50:00:7a:3c:a0:05:10:00 /dev/sda 
+|  0:0003-0000-0000-0000  50:00:7a:3c:a0:05:10:00 /dev/sdd 
+| Report Luns failed
+| -------------------------------------------------------------------------------
+$ ixo-sim fcpim --lunmaskdelete 1/0 50:00:7a:3c:a0:05:10:00 0003-0000-0000-0000 >/dev/null
+$ ixo-sim fcpim --lunmaskdelete 1/0 50:00:7a:3c:a0:05:10:00 0000-0000-0000-0000 >/dev/null
+$ ls $IXO_SIM_ROOT/sys/class/scsi_device | grep '^2:0:0:' | sort; ls $IXO_SIM_ROOT/dev | grep -cx 'sg[0-9]*'
+| 2:0:0:0
+| 2:0:0:1
+| 2:0:0:2
+| 2:0:0:4
+| 2:0:0:5
+| 2:0:0:6
+| 2:0:0:7
+| 2:0:0:8
+| 185
+$ ixo-sim fcpim --lunmaskadd 1/0 50:00:7a:3c:a0:05:10:00 0003-0000-0000-0000 >/dev/null
+$ ls $IXO_SIM_ROOT/sys/class/scsi_device/2:0:0:3/device/block
+| sdd
+$ ixo-sim fcpim --lunlist 1/0 | sed -n '4,$p'
+|  0:0000-0000-0000-0000  50:00:7a:3c:a0:05:10:00 /dev/sda 
+|  0:0003-0000-0000-0000  50:00:7a:3c:a0:05:10:00 /dev/sdd 
+| Report Luns failed
+| -------------------------------------------------------------------------------
+# Clearing the table drops every LUN it showed; disabled, all come back
+# to the list.
+$ ixo-sim fcpim --lunmaskclear 1/0
+| Lun Mask List cleared
+$ ls $IXO_SIM_ROOT/sys/class/scsi_device | grep -c '^2:0:0:'
+| 8
+$ ixo-sim fcpim --lunmaskdisable 1/0 >/dev/null
+$ ixo-sim fcpim --lunlist 1/0 | grep -c '50:00:7a:3c:a0:05:10:00'
+| 8
+$ ixo-sim fcpim --lunlist 1/0 -l 10:00:00:7a:3c:05:10:09
+! ERROR: LPORT PWWN not found 
+[18]
+$ ixo-sim fcpim --lunlist 1/0 -x
+! ERROR: command "--lunlist" syntax is incorrect or one of the parameters is incorrect
+[167]
