@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -153,6 +155,56 @@ TEST_F(Fabric, IoProfileLatenciesInClockUnits)
     // A bucket that never saw an I/O: no minimum, its average untouched.
     EXPECT_EQ(p.io_latency.min[0], 0u);
     EXPECT_EQ(p.io_latency.avg[0], 0u);
+}
+
+// A REPORT LUNS answer as SPC lays it out: the list length (big-endian),
+// four reserved bytes, then eight bytes per LUN (peripheral addressing).
+std::vector<uint8_t> report_luns(std::initializer_list<uint8_t> luns, size_t room = 0)
+{
+    std::vector<uint8_t> data(8 + 8 * std::max(room, luns.size()), 0);
+    data[3] = static_cast<uint8_t>(8 * luns.size());
+    size_t at = 8;
+    for (uint8_t n : luns) {
+        data[at + 1] = n;
+        at += 8;
+    }
+    return data;
+}
+
+TEST_F(Fabric, LunMaskFilterKeepsLunZeroAndTheInitiatorsEntries)
+{
+    const wwn_t base = xell_ioc_get_pwwn(ioc);
+    const wwn_t other = wwn_of({0x10, 0x00, 0x00, 0x7a, 0x3c, 0x05, 0x10, 0x09});
+    wwn_t lp = 0;
+    ASSERT_EQ(xell_fcpim_lunmask_add(ioc, 0, &lp, array, lun_of({0, 3})), XEL_STATUS_OK);
+    EXPECT_EQ(lp, base); // the driver names the base port it used
+    ASSERT_EQ(xell_fcpim_lunmask_enable(ioc), XEL_STATUS_OK);
+    const struct {
+        const char *what;
+        wwn_t lpwwn;
+        wwn_t rpwwn;
+        std::vector<uint8_t> in;
+        int result;
+        std::vector<uint8_t> out;
+    } cases[] = {
+        {"masked LUN 5 dropped", base, array, report_luns({0, 3, 5}), 1, report_luns({0, 3}, 3)},
+        {"zero local WWN is the base port", 0, array, report_luns({0, 3, 5}), 1, report_luns({0, 3}, 3)},
+        {"another initiator keeps only LUN 0", other, array, report_luns({0, 3}), 1, report_luns({0}, 2)},
+        {"another target keeps only LUN 0", base, jbod, report_luns({0, 3}), 1, report_luns({0}, 2)},
+        {"list longer than the data", base, array, [] { auto d = report_luns({0, 3, 5}); d[3] = 0x20; return d; }(),
+         0, [] { auto d = report_luns({0, 3, 5}); d[3] = 0x20; return d; }()},
+    };
+    for (const auto &c : cases) {
+        std::vector<uint8_t> data = c.in;
+        EXPECT_EQ(xell_scsi_lm_modify_rpl_payload(ioc, c.lpwwn, c.rpwwn, data.data(), static_cast<uint32_t>(data.size())),
+                  c.result)
+            << c.what;
+        EXPECT_EQ(data, c.out) << c.what;
+    }
+    ASSERT_EQ(xell_fcpim_lunmask_disable(ioc), XEL_STATUS_OK);
+    std::vector<uint8_t> data = report_luns({0, 3, 5});
+    EXPECT_EQ(xell_scsi_lm_modify_rpl_payload(ioc, base, array, data.data(), static_cast<uint32_t>(data.size())), 0);
+    EXPECT_EQ(data, report_luns({0, 3, 5}));
 }
 
 } // namespace
