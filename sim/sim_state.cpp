@@ -41,6 +41,10 @@ sim_host_state sim_initial_state(const sim_topology &topology)
             st.models.ipfc.enabled = fn.storage() && (fn.roles & 4) != 0;
             if (fn.storage())
                 st.im_stats = sim_initial_im_stats();
+            for (const auto &[pwwn, nwwn] : fn.pbc_vports) {
+                uint32_t number = st.models.vports.next++;
+                st.models.vports.list.push_back({pwwn, nwwn, number, true, false});
+            }
             if (!fn.enabled) {
                 st.ioc_state = 10;
                 for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})

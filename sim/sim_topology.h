@@ -40,6 +40,9 @@ struct sim_function {
     // The pre-boot configuration's boot LUNs (storage functions, at most 8):
     // BIOS is on in it when there is one.
     std::vector<std::pair<wwn_t, uint16_t>> pbc_luns;
+    // The virtual ports the pre-boot configuration creates (bound storage
+    // functions, at most 16): port and node WWN.
+    std::vector<std::pair<wwn_t, wwn_t>> pbc_vports;
 
     const char *driver() const;
     bool storage() const { return ioc_type != XEL_IOC_TYPE_LL; }

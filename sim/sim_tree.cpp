@@ -3,6 +3,7 @@
 // state the host starts from.
 #include "sim_fabric.h"
 #include "sim_state.h"
+#include "sim_vport.h"
 #include "sim_topology.h"
 #include "xel_bsg.h"
 
@@ -81,7 +82,15 @@ void build_storage_host(tree_builder &t, const sim_function &fn)
     t.dir(fc_host);
     t.file(fc_host + "/vport_create");
     t.file(fc_host + "/vport_delete");
-    t.file(fc_host + "/npiv_vports_inuse", "0\n");
+    t.file(fc_host + "/npiv_vports_inuse", std::to_string(fn.pbc_vports.size()) + "\n");
+    // The pre-boot configuration's virtual ports exist once the driver is up.
+    for (uint32_t n = 0; n < fn.pbc_vports.size(); n++) {
+        sim_vport v{fn.pbc_vports[n].first, fn.pbc_vports[n].second, n, true, false};
+        std::string dir = sim_vport_entry(fn.host, n);
+        t.dir(dir);
+        for (const auto &[name, text] : sim_vport_entry_files(v))
+            t.file(dir + "/" + name, text);
+    }
     t.file(fc_host + "/max_npiv_vports", "255\n");
     t.file(fc_host + "/port_name", wwn_attr(fn.pwwn));
     t.file(fc_host + "/node_name", wwn_attr(fn.nwwn));

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A write of text to vport_create (create) or vport_delete of SCSI host
@@ -13,6 +14,11 @@
 // npiv_vports_inuse under root follow.
 int sim_vport_sysfs(sim_host_state &state, const std::string &root, int host, bool create, const std::string &text,
                     bool *changed);
+
+// A virtual port's fc_vports entry ("/sys/class/fc_vports/vport-<H>:0-<N>")
+// and the files in it with their contents.
+std::string sim_vport_entry(int host, uint32_t number);
+std::vector<std::pair<std::string, std::string>> sim_vport_entry_files(const sim_vport &v);
 
 const sim_vport *sim_find_vport(const sim_call &call, uint64_t pwwn);
 std::vector<uint64_t> sim_vport_wwns(const sim_call &call);
