@@ -281,6 +281,8 @@ const sim_command commands[] = {
     {XEL_CMD_VPORT_GET_ATTR, 0, true, sim_vport_get_attr},
     {XEL_CMD_VPORT_GET_STATS, 0, true, sim_vport_get_stats},
     {XEL_CMD_VPORT_RESET_STATS, 0, true, sim_vport_reset_stats},
+    {XEL_CMD_VPORT_START, 0, true, sim_vport_start},
+    {XEL_CMD_VPORT_STOP, 0, true, sim_vport_stop},
     {XEL_CMD_QOS_GET_ATTR, 0, true, sim_qos_get_attr},
     // PCI functions, vHBA and vNIC: sim_pcifn.cpp, sim_vnic.cpp.
     {XEL_CMD_PCIFN_CFG_GET, 0, true, sim_pcifn_cfg_get},

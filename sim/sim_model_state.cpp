@@ -55,7 +55,7 @@ void sim_function_models_to_json(const sim_function_models &m, json *obj)
     json vports = json::array();
     for (const sim_vport &v : m.vports.list)
         vports.push_back({{"pwwn", v.pwwn}, {"nwwn", v.nwwn}, {"number", v.number}, {"preboot", v.preboot},
-                          {"stats_cleared", v.stats_cleared}});
+                          {"stats_cleared", v.stats_cleared}, {"stopped", v.stopped}});
     (*obj)["vports"] = {{"list", vports}, {"next", m.vports.next}};
     json masks = json::array();
     for (const sim_lun_mask &e : m.fcpim.masks)
@@ -97,7 +97,8 @@ void sim_function_models_from_json(const json &obj, sim_function_models *m)
         m->vports.next = v.at("next");
         for (const json &e : v.at("list"))
             m->vports.list.push_back(
-                {e.at("pwwn"), e.at("nwwn"), e.at("number"), e.at("preboot"), e.at("stats_cleared")});
+                {e.at("pwwn"), e.at("nwwn"), e.at("number"), e.at("preboot"), e.at("stats_cleared"),
+                 e.value("stopped", false)});
     }
     if (obj.contains("fcpim")) {
         const json &f = obj.at("fcpim");

@@ -53,6 +53,7 @@ struct sim_vport {
     uint32_t number = 0;
     bool preboot = false;
     bool stats_cleared = false;
+    bool stopped = false; // logged out by a stop until started again
 };
 
 struct sim_vports_state {

@@ -177,7 +177,7 @@ std::vector<uint64_t> sim_vport_wwns(const sim_call &call)
 void sim_fill_vport_lport_attr(const sim_call &call, const sim_vport &v, xel_lport_attr_t *a)
 {
     const sim_port_state &port = sim_port_of(call);
-    bool up = sim_link_up(call, port);
+    bool up = sim_link_up(call, port) && !v.stopped;
     *a = {};
     a->state = up ? 1 : 0;
     if (up) {
@@ -226,6 +226,35 @@ int32_t sim_vport_get_stats(sim_call &call)
     }
     store(call, record);
     return XEL_STATUS_OK;
+}
+
+namespace {
+
+// Stop logs the virtual port out of the fabric, start logs it in again;
+// either is a no-op for a port already there.
+int32_t sim_vport_start_stop(sim_call &call, bool stop)
+{
+    auto record = load<xel_ioctl_vport_t>(call);
+    for (sim_vport &v : call.st.models.vports.list) {
+        if (v.pwwn != record.vpwwn)
+            continue;
+        call.changed = call.changed || v.stopped != stop;
+        v.stopped = stop;
+        return XEL_STATUS_OK;
+    }
+    return XEL_STATUS_UNKNOWN_VWWN;
+}
+
+} // namespace
+
+int32_t sim_vport_start(sim_call &call)
+{
+    return sim_vport_start_stop(call, false);
+}
+
+int32_t sim_vport_stop(sim_call &call)
+{
+    return sim_vport_start_stop(call, true);
 }
 
 int32_t sim_vport_reset_stats(sim_call &call)

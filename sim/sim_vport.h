@@ -27,3 +27,5 @@ void sim_fill_vport_lport_attr(const sim_call &call, const sim_vport &v, xel_lpo
 int32_t sim_vport_get_attr(sim_call &call);
 int32_t sim_vport_get_stats(sim_call &call);
 int32_t sim_vport_reset_stats(sim_call &call);
+int32_t sim_vport_start(sim_call &call);
+int32_t sim_vport_stop(sim_call &call);

@@ -157,6 +157,30 @@ TEST_F(Fabric, IoProfileLatenciesInClockUnits)
     EXPECT_EQ(p.io_latency.avg[0], 0u);
 }
 
+TEST_F(Fabric, StoppedVirtualPortIsOfflineUntilStarted)
+{
+    xel_lport_cfg_t cfg{};
+    cfg.pwwn = wwn_of({0x21, 0x00, 0x00, 0x7a, 0x3c, 0x05, 0x10, 0x00});
+    cfg.roles = 1;
+    ASSERT_EQ(xell_vport_create(ioc, 0, &cfg), XEL_STATUS_OK);
+    const struct {
+        xel_status_t (*change)(xell_t *, uint16_t, wwn_t);
+        uint32_t state;
+    } steps[] = {{xell_vport_stop, XEL_FCS_VPORT_OFFLINE},
+                 {xell_vport_stop, XEL_FCS_VPORT_OFFLINE},
+                 {xell_vport_start, XEL_FCS_VPORT_ONLINE},
+                 {xell_vport_start, XEL_FCS_VPORT_ONLINE}};
+    for (const auto &step : steps) {
+        ASSERT_EQ(step.change(ioc, 0, cfg.pwwn), XEL_STATUS_OK);
+        xel_vport_attr_t attr{};
+        ASSERT_EQ(xell_vport_get_attr(ioc, 0, cfg.pwwn, &attr), XEL_STATUS_OK);
+        EXPECT_EQ(attr.vport_state, step.state);
+        EXPECT_EQ(attr.port_attr.pid == 0, step.state == XEL_FCS_VPORT_OFFLINE);
+    }
+    EXPECT_EQ(xell_vport_stop(ioc, 0, wwn_of({0x21, 0x00, 0x00, 0x7a, 0x3c, 0x05, 0x10, 0x09})),
+              XEL_STATUS_UNKNOWN_VWWN);
+}
+
 // A REPORT LUNS answer as SPC lays it out: the list length (big-endian),
 // four reserved bytes, then eight bytes per LUN (peripheral addressing).
 std::vector<uint8_t> report_luns(std::initializer_list<uint8_t> luns, size_t room = 0)
