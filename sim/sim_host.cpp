@@ -354,6 +354,14 @@ bool SimHost::register_write(const std::string &driver, const std::string &pci, 
     return found;
 }
 
+void SimHost::advance_clock(unsigned milliseconds)
+{
+    impl_->store.transact([&](sim_store::session &s) {
+        s.state.clock_ms += milliseconds;
+        s.changed = true;
+    });
+}
+
 int SimHost::scsi_host_scan(int host, const std::string &text)
 {
     int err = ENODEV;

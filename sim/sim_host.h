@@ -67,6 +67,8 @@ public:
     // A write to a SCSI host's scan file, or to the delete file of SCSI
     // device name ("H:C:T:L"): 0, or the errno the kernel answers.
     int scsi_host_scan(int host, const std::string &text);
+    // Moves the host's clock on (sim_host_state::clock_ms).
+    void advance_clock(unsigned milliseconds);
     int scsi_device_delete(const std::string &name);
 
 private:

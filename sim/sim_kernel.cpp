@@ -322,6 +322,12 @@ ssize_t EmulatedSys::write_special(special_file &file, const void *buf, size_t c
     }
 }
 
+void EmulatedSys::sleep_ms(unsigned milliseconds)
+{
+    host_.advance_clock(milliseconds);
+    RootedSys::sleep_ms(milliseconds);
+}
+
 int EmulatedSys::ioctl(int fd, unsigned long request, void *arg)
 {
     special_file *file = find(fd);

@@ -286,6 +286,7 @@ int32_t sim_fcpim_get_modstats(sim_call &call)
     uint8_t stats[sizeof record.stats];
     sim_put_counters(counters, stats, sizeof stats, sizeof(uint32_t));
     std::memcpy(&record.stats, stats, sizeof stats);
+    sim_add_traffic(call, &record.stats);
     store(call, record);
     return XEL_STATUS_OK;
 }

@@ -273,6 +273,7 @@ json state_to_json(const sim_host_state &state)
     json doc = {{"format", 1}, {"topology", sim_topology_to_json(state.topology)}};
     doc["adapter_names"] = state.adapter_names;
     doc["optrom_enabled"] = state.optrom_enabled;
+    doc["clock_ms"] = state.clock_ms;
     json &functions = doc["functions"] = json::object();
     for (const auto &[pci, st] : state.functions)
         functions[pci] = {{"state", st.ioc_state},       {"name", st.name},
@@ -311,6 +312,7 @@ sim_host_state state_from_json(const json &doc)
     state.adapter_names = doc.at("adapter_names").get<std::vector<std::string>>();
     // A host made before the option ROM switch was kept has it on.
     state.optrom_enabled = doc.value("optrom_enabled", std::vector<uint8_t>(state.adapter_names.size(), 1));
+    state.clock_ms = doc.value("clock_ms", uint64_t{0});
     for (const auto &item : doc.at("functions").items()) {
         const json &obj = item.value();
         sim_function_state &st = state.functions[item.key()];

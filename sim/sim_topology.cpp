@@ -355,7 +355,7 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
     if (!r.only_keys(obj, place, {"pci", "type", "port", "host", "bound", "pwwn", "nwwn", "mac", "eth_name", "enabled", "link",
                                    "dport", "preboot_disabled", "loopback", "authfail", "sfp_media", "sfp_present", "qos", "ratelimit",
                                    "roles", "phy", "cee_reason", "cee_pfc_primap", "lldp_chassis_id", "lldp_port_id", "pbc_luns",
-                                   "pbc_vports"}))
+                                   "pbc_vports", "io_rate", "byte_rate"}))
         return false;
     fn->pci = r.text(obj, "pci", place, "", 12);
     if (r.ok && !sim_valid_pci(fn->pci))
@@ -385,6 +385,10 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
     } else if (obj.contains("eth_name")) {
         return r.fail(place, "only an Ethernet function has an interface name");
     }
+    if ((obj.contains("io_rate") || obj.contains("byte_rate")) && !fn->storage())
+        return r.fail(place, "only a storage function carries I/O traffic");
+    fn->io_rate = r.number(obj, "io_rate", place, 0, UINT32_MAX);
+    fn->byte_rate = r.number(obj, "byte_rate", place, 0, UINT32_MAX);
     return r.ok && read_identity(r, obj, place, fn) && read_pbc_vports(r, obj, place, fn);
 }
 
@@ -686,6 +690,10 @@ json function_to_json(const sim_function &fn)
             for (const auto &[wwn, lun] : fn.pbc_luns)
                 luns.push_back(sim_wwn_text(wwn) + "," + std::to_string(lun));
             obj["pbc_luns"] = luns;
+        }
+        if (fn.io_rate != 0 || fn.byte_rate != 0) {
+            obj["io_rate"] = fn.io_rate;
+            obj["byte_rate"] = fn.byte_rate;
         }
         if (!fn.pbc_vports.empty()) {
             json vports = json::array();

@@ -126,13 +126,13 @@ $ ixo-sim fcpim --throttlequery 1/0
 | Current value	: 500
 | Configured	: 2000
 
-# The I/O monitor: one sample per round.
-$ ixo-sim fcpim --ioperf 1/0 -c 1
+# The I/O monitor: one sample per round; nothing moves on an idle host.
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0 -c 1
 |  Port    IOPs     Throughput
 | ==============================
 |  1/0/0       0       0.0      
 |
-$ ixo-sim fcpim --ioperf 1/0 -l -r -c 1
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0 -l -r -c 1
 |  Port        lport WWN                rport WWN            IOPs     Throughput
 | ================================================================================
 |  1/0/0  10:00:00:7a:3c:05:10:00  50:00:7a:3c:a0:05:10:00       0       0.0      
@@ -140,7 +140,7 @@ $ ixo-sim fcpim --ioperf 1/0 -l -r -c 1
 |  1/0/0  10:00:00:7a:3c:05:10:00  50:00:7a:3c:a2:05:10:00       0       0.0      
 |  1/0/0  10:00:00:7a:3c:05:10:00  50:00:7a:3c:a3:05:10:00       0       0.0      
 |
-$ ixo-sim fcpim --ioperf 1/0-2/1 -c 1
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0-2/1 -c 1
 |  Port    IOPs     Throughput
 | ==============================
 |  1/0/0       0       0.0      
@@ -314,3 +314,46 @@ $ ixo-sim fcpim --lunlist 1/0 -l 10:00:00:7a:3c:05:10:09
 $ ixo-sim fcpim --lunlist 1/0 -x
 ! ERROR: command "--lunlist" syntax is incorrect or one of the parameters is incorrect
 [167]
+
+# With traffic on, the rates follow the host's clock: each disk nexus of
+# port 0 carries 1200 I/Os and 1.5 MB a second, port 1's one disk 3 I/Os
+# and 1.5 KB; over 2 seconds a range of both shows the module totals.
+$ cat > traffic.json
+< {"adapters": [{"functions": [
+<   {"pci": "0000:05:00.0", "type": "fc", "port": 0, "io_rate": 1200, "byte_rate": 1572864},
+<   {"pci": "0000:05:00.1", "type": "fc", "port": 1, "io_rate": 3, "byte_rate": 1536}]}]}
+$ xelsim create traffic.json >/dev/null
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0 -l -r -c 2
+|  Port        lport WWN                rport WWN            IOPs     Throughput
+| ================================================================================
+|  1/0/0  10:00:00:7a:3c:05:00:00  50:00:7a:3c:a0:05:00:00    1200       1.5 MB/s 
+|  1/0/0  10:00:00:7a:3c:05:00:00  50:00:7a:3c:a1:05:00:00    1200       1.5 MB/s 
+|  1/0/0  10:00:00:7a:3c:05:00:00  50:00:7a:3c:a2:05:00:00       0       0.0      
+|  1/0/0  10:00:00:7a:3c:05:00:00  50:00:7a:3c:a3:05:00:00       0       0.0      
+|
+|  1/0/0  10:00:00:7a:3c:05:00:00  50:00:7a:3c:a0:05:00:00    1200       1.5 MB/s 
+|  1/0/0  10:00:00:7a:3c:05:00:00  50:00:7a:3c:a1:05:00:00    1200       1.5 MB/s 
+|  1/0/0  10:00:00:7a:3c:05:00:00  50:00:7a:3c:a2:05:00:00       0       0.0      
+|  1/0/0  10:00:00:7a:3c:05:00:00  50:00:7a:3c:a3:05:00:00       0       0.0      
+|
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/1 -c 1
+|  Port    IOPs     Throughput
+| ==============================
+|  1/1/1       3       1.5 KB/s 
+|
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0-1/1 -c 1 -i 2
+|  Port    IOPs     Throughput
+| ==============================
+|  1/0/0    2400       3.0 MB/s 
+|  1/1/1       3       1.5 KB/s 
+|
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0 -r 50:00:7a:3c:a1:05:00:00 -c 1
+|  Port        rport WWN            IOPs     Throughput
+| =======================================================
+|  1/0/0  50:00:7a:3c:a1:05:00:00    1200       1.5 MB/s 
+|
+$ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0 -l -c 1
+|  Port        lport WWN            IOPs     Throughput
+| =======================================================
+|  1/0/0  10:00:00:7a:3c:05:00:00    2400       3.0 MB/s 
+|
