@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -155,6 +157,19 @@ TEST_F(Fabric, IoProfileLatenciesInClockUnits)
     // A bucket that never saw an I/O: no minimum, its average untouched.
     EXPECT_EQ(p.io_latency.min[0], 0u);
     EXPECT_EQ(p.io_latency.avg[0], 0u);
+}
+
+TEST_F(Fabric, QueueDepthIsRefusedPastTheLimitAndKeptOnceTaken)
+{
+    std::string log;
+    ASSERT_EQ(sim_store(root.path()).clear_log(), 0);
+    EXPECT_EQ(xell_fcpim_qdepth(ioc, 2001), XEL_STATUS_EINVAL_QDEPTH);
+    ASSERT_EQ(sim_store(root.path()).read_log(&log), 0);
+    EXPECT_EQ(log.find("0xC010B802"), std::string::npos) << log;
+    ASSERT_EQ(xell_fcpim_qdepth(ioc, 2000), XEL_STATUS_OK);
+    std::ifstream in(root.path() + "/etc/xel.conf");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("\nxel0-qdepth = 2000;\n"), std::string::npos) << text;
 }
 
 TEST_F(Fabric, StoppedVirtualPortIsOfflineUntilStarted)
