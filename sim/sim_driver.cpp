@@ -3,6 +3,7 @@
 // the status the answer returns into the record's first word.
 #include "sim_driver.h"
 #include "sim_vport.h"
+#include "sim_fcpim.h"
 
 #include "sim_events.h"
 #include "xel_aen_records.h"
@@ -280,6 +281,8 @@ const sim_command commands[] = {
     {XEL_CMD_VPORT_GET_ATTR, 0, true, sim_vport_get_attr},
     {XEL_CMD_VPORT_GET_STATS, 0, true, sim_vport_get_stats},
     {XEL_CMD_VPORT_RESET_STATS, 0, true, sim_vport_reset_stats},
+    {XEL_CMD_VPORT_START, 0, true, sim_vport_start},
+    {XEL_CMD_VPORT_STOP, 0, true, sim_vport_stop},
     {XEL_CMD_QOS_GET_ATTR, 0, true, sim_qos_get_attr},
     // PCI functions, vHBA and vNIC: sim_pcifn.cpp, sim_vnic.cpp.
     {XEL_CMD_PCIFN_CFG_GET, 0, true, sim_pcifn_cfg_get},
@@ -300,6 +303,19 @@ const sim_command commands[] = {
     {XEL_CMD_FCPIM_GET_MODSTATS, 0, true, sim_fcpim_get_modstats},
     {XEL_CMD_FCPIM_CLR_MODSTATS, 0, true, sim_fcpim_clr_modstats},
     {XEL_CMD_FCPIM_GET_DEL_ITN_STATS, 0, true, sim_fcpim_get_del_itn_stats},
+    // The initiator module's settings and LUN masking: sim_fcpim.cpp.
+    {XEL_CMD_FCPIM_FAST_FAILOVER, 0, true, sim_fcpim_fast_failover},
+    {XEL_CMD_FCPIM_QDEPTH, 0, true, sim_fcpim_qdepth},
+    {XEL_CMD_FCPIM_PROFILE_ON, 0, true, sim_fcpim_profile_on},
+    {XEL_CMD_FCPIM_PROFILE_OFF, 0, true, sim_fcpim_profile_off},
+    {XEL_CMD_FCPIM_LUNMASK_QUERY, 0, true, sim_fcpim_lunmask_query},
+    {XEL_CMD_FCPIM_LUNMASK_ENABLE, 0, true, sim_fcpim_lunmask_enable},
+    {XEL_CMD_FCPIM_LUNMASK_DISABLE, 0, true, sim_fcpim_lunmask_disable},
+    {XEL_CMD_FCPIM_LUNMASK_ADD, 0, true, sim_fcpim_lunmask_add},
+    {XEL_CMD_FCPIM_LUNMASK_DELETE, 0, true, sim_fcpim_lunmask_delete},
+    {XEL_CMD_FCPIM_LUNMASK_CLEAR, 0, true, sim_fcpim_lunmask_clear},
+    {XEL_CMD_FCPIM_THROTTLE_QUERY, 0, true, sim_fcpim_throttle_query},
+    {XEL_CMD_FCPIM_THROTTLE_SET, 0, true, sim_fcpim_throttle_set},
     {XEL_CMD_QOS_ENABLE, 0, true, sim_qos_enable},
     {XEL_CMD_QOS_DISABLE, 0, true, sim_qos_disable},
     {XEL_CMD_QOS_GET_VC_ATTR, 0, true, sim_qos_get_vc_attr},

@@ -171,6 +171,8 @@ int32_t sim_lport_get_attr(sim_call &call);
 int32_t sim_lport_get_rports(sim_call &call);
 int32_t sim_lport_get_stats(sim_call &call);
 int32_t sim_lport_get_iostats(sim_call &call);
+// The function's traffic by the host's clock, over all its disk nexuses.
+void sim_add_traffic(const sim_call &call, xel_itnim_iostats_t *stats);
 int32_t sim_lport_reset_stats(sim_call &call);
 int32_t sim_rport_get_attr(sim_call &call);
 int32_t sim_rport_get_stats(sim_call &call);

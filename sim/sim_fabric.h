@@ -65,3 +65,6 @@ struct sim_sg_device {
 };
 // Every LUN's node of the host, numbered in topology order.
 std::vector<sim_sg_device> sim_fabric_sg_devices(const sim_topology &topology);
+// Lays out one LUN's device and node under root, as a scan makes them
+// (sim_tree.cpp).
+bool sim_add_scsi_device(const std::string &root, const sim_sg_device &dev);

@@ -9,6 +9,7 @@
 #include "sim_registers.h"
 #include "sim_state.h"
 #include "sim_vport.h"
+#include "sim_fcpim.h"
 #include "xel_bsg.h"
 
 #include <algorithm>
@@ -329,6 +330,30 @@ bool SimHost::register_write(const std::string &driver, const std::string &pci, 
         }
     });
     return found;
+}
+
+void SimHost::advance_clock(unsigned milliseconds)
+{
+    impl_->store.transact([&](sim_store::session &s) {
+        s.state.clock_ms += milliseconds;
+        s.changed = true;
+    });
+}
+
+int SimHost::scsi_host_scan(int host, const std::string &text)
+{
+    int err = ENODEV;
+    int status = impl_->store.transact(
+        [&](sim_store::session &s) { err = sim_scsi_host_scan(s.state, root_, host, text); });
+    return status != 0 ? EIO : err;
+}
+
+int SimHost::scsi_device_delete(const std::string &name)
+{
+    int err = ENODEV;
+    int status = impl_->store.transact(
+        [&](sim_store::session &s) { err = sim_scsi_device_delete(s.state, root_, name); });
+    return status != 0 ? EIO : err;
 }
 
 int SimHost::fc_host_vport(int host, bool create, const std::string &text)

@@ -64,6 +64,12 @@ public:
     // A write to the FC transport's vport_create (create) or vport_delete
     // file of SCSI host host: 0, or the errno the kernel answers.
     int fc_host_vport(int host, bool create, const std::string &text);
+    // A write to a SCSI host's scan file, or to the delete file of SCSI
+    // device name ("H:C:T:L"): 0, or the errno the kernel answers.
+    int scsi_host_scan(int host, const std::string &text);
+    // Moves the host's clock on (sim_host_state::clock_ms).
+    void advance_clock(unsigned milliseconds);
+    int scsi_device_delete(const std::string &name);
 
 private:
     int fcpt_job(int host, int rport, sim_bsg_job &job);

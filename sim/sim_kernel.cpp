@@ -107,6 +107,32 @@ int EmulatedSys::list_dir(const char *path, std::vector<std::string> *names)
     return refused(path, sim_access::read) ? -1 : RootedSys::list_dir(path, names);
 }
 
+// The SCSI mid layer's files: scsi_host/host<N>/scan and
+// scsi_device/<H:C:T:L>/device/delete (the name kept in name).
+bool EmulatedSys::classify_scsi(const std::string &path, special_file *file) const
+{
+    const std::string hosts = "/sys/class/scsi_host/host";
+    const std::string devices = "/sys/class/scsi_device/";
+    const std::string tail = "/device/delete";
+    if (starts_with(path, hosts.c_str()) && path.size() > hosts.size() + 5 && path.compare(path.size() - 5, 5, "/scan") == 0) {
+        std::string number = path.substr(hosts.size(), path.size() - 5 - hosts.size());
+        if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos)
+            return false;
+        file->type = kind::scsi_scan;
+        file->host = std::atoi(number.c_str());
+        return true;
+    }
+    if (starts_with(path, devices.c_str()) && path.size() > devices.size() + tail.size() &&
+        path.compare(path.size() - tail.size(), tail.size(), tail) == 0) {
+        file->name = path.substr(devices.size(), path.size() - tail.size() - devices.size());
+        if (file->name.find('/') != std::string::npos)
+            return false;
+        file->type = kind::scsi_delete;
+        return true;
+    }
+    return false;
+}
+
 bool EmulatedSys::classify(const std::string &path, special_file *file) const
 {
     int h = -1;
@@ -152,6 +178,8 @@ bool EmulatedSys::classify(const std::string &path, special_file *file) const
         file->host = std::atoi(path.c_str() + 23);
         return true;
     }
+    if (classify_scsi(path, file))
+        return true;
     if (starts_with(path, debugfs_prefix)) {
         // /sys/kernel/debug/<driver>/pci_dev:<pci>/<file>
         std::string rest = path.substr(std::strlen(debugfs_prefix));
@@ -275,6 +303,16 @@ ssize_t EmulatedSys::write_special(special_file &file, const void *buf, size_t c
         }
         file.offset = 0;
         return static_cast<ssize_t>(count);
+    case kind::scsi_scan:
+    case kind::scsi_delete: {
+        int err = file.type == kind::scsi_scan ? host_.scsi_host_scan(file.host, text)
+                                               : host_.scsi_device_delete(file.name);
+        if (err != 0) {
+            errno = err;
+            return -1;
+        }
+        return static_cast<ssize_t>(count);
+    }
     case kind::vport_create:
     case kind::vport_delete: {
         int err = host_.fc_host_vport(file.host, file.type == kind::vport_create, text);
@@ -288,6 +326,12 @@ ssize_t EmulatedSys::write_special(special_file &file, const void *buf, size_t c
         errno = EINVAL;
         return -1;
     }
+}
+
+void EmulatedSys::sleep_ms(unsigned milliseconds)
+{
+    host_.advance_clock(milliseconds);
+    RootedSys::sleep_ms(milliseconds);
 }
 
 int EmulatedSys::ioctl(int fd, unsigned long request, void *arg)

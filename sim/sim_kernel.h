@@ -39,6 +39,9 @@ public:
     // its messages, which come from the kernel (port id 0).
     int bind(int fd, const struct sockaddr *addr, socklen_t len) override;
     ssize_t recvmsg(int fd, struct msghdr *msg, int flags) override;
+    // A wait moves the host's clock on by its length, whatever the time
+    // scale makes of it.
+    void sleep_ms(unsigned milliseconds) override;
 
 private:
     enum class kind {
@@ -52,6 +55,8 @@ private:
         reg_write,    // debugfs regwr
         vport_create, // fc_host vport_create
         vport_delete, // fc_host vport_delete
+        scsi_scan,    // scsi_host scan
+        scsi_delete,  // scsi_device delete
         mounts,       // /proc/mounts
         inet_socket,  // a datagram socket: SIOCETHTOOL
         netlink,      // a netlink socket of the SCSI transport protocol
@@ -71,6 +76,7 @@ private:
     // True, with errno set, when the caller may not have the access.
     bool refused(const char *path, sim_access access) const;
     bool classify(const std::string &path, special_file *file) const;
+    bool classify_scsi(const std::string &path, special_file *file) const;
     special_file *find(int fd);
     int bsg_request(int host, struct sg_io_v4 *header);
     int rport_bsg_request(const special_file &file, struct sg_io_v4 *header);

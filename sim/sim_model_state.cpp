@@ -55,8 +55,15 @@ void sim_function_models_to_json(const sim_function_models &m, json *obj)
     json vports = json::array();
     for (const sim_vport &v : m.vports.list)
         vports.push_back({{"pwwn", v.pwwn}, {"nwwn", v.nwwn}, {"number", v.number}, {"preboot", v.preboot},
-                          {"stats_cleared", v.stats_cleared}});
+                          {"stats_cleared", v.stats_cleared}, {"stopped", v.stopped}});
     (*obj)["vports"] = {{"list", vports}, {"next", m.vports.next}};
+    json masks = json::array();
+    for (const sim_lun_mask &e : m.fcpim.masks)
+        masks.push_back({{"lp_wwn", e.lp_wwn}, {"rp_wwn", e.rp_wwn}, {"lun", e.lun}});
+    const sim_fcpim_state &f = m.fcpim;
+    (*obj)["fcpim"] = {{"path_tov", f.path_tov},         {"q_depth", f.q_depth},           {"profile", f.profile},
+                       {"lunmask", f.lunmask},           {"masks", masks},                 {"throttle_cur", f.throttle_cur},
+                       {"throttle_cfg", f.throttle_cfg}};
 }
 
 void sim_function_models_from_json(const json &obj, sim_function_models *m)
@@ -90,6 +97,19 @@ void sim_function_models_from_json(const json &obj, sim_function_models *m)
         m->vports.next = v.at("next");
         for (const json &e : v.at("list"))
             m->vports.list.push_back(
-                {e.at("pwwn"), e.at("nwwn"), e.at("number"), e.at("preboot"), e.at("stats_cleared")});
+                {e.at("pwwn"), e.at("nwwn"), e.at("number"), e.at("preboot"), e.at("stats_cleared"),
+                 e.value("stopped", false)});
+    }
+    if (obj.contains("fcpim")) {
+        const json &f = obj.at("fcpim");
+        sim_fcpim_state &to = m->fcpim;
+        to.path_tov = f.at("path_tov");
+        to.q_depth = f.at("q_depth");
+        to.profile = f.at("profile");
+        to.lunmask = f.at("lunmask");
+        for (const json &e : f.at("masks"))
+            to.masks.push_back({e.at("lp_wwn"), e.at("rp_wwn"), e.at("lun")});
+        to.throttle_cur = f.at("throttle_cur");
+        to.throttle_cfg = f.at("throttle_cfg");
     }
 }

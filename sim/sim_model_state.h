@@ -53,11 +53,34 @@ struct sim_vport {
     uint32_t number = 0;
     bool preboot = false;
     bool stats_cleared = false;
+    bool stopped = false; // logged out by a stop until started again
 };
 
 struct sim_vports_state {
     std::vector<sim_vport> list; // in creation order
     uint32_t next = 0;           // the next entry number
+};
+
+// One LUN the masking table lets the initiator see; WWNs and LUN in wire
+// form.
+struct sim_lun_mask {
+    uint64_t lp_wwn = 0;
+    uint64_t rp_wwn = 0;
+    uint64_t lun = 0;
+};
+
+// The FCP initiator module: path time-out, queue depth, I/O profiling,
+// the LUN masking table (its status as xel_lunmask_cfg_s has it) and the
+// I/O throttle, whose configured value the driver takes at the next
+// reboot (0: never configured, the maximum).
+struct sim_fcpim_state {
+    uint16_t path_tov = 30;
+    uint16_t q_depth = 32;
+    bool profile = false;
+    uint8_t lunmask = 0;
+    std::vector<sim_lun_mask> masks;
+    uint16_t throttle_cur = 0;
+    uint16_t throttle_cfg = 0;
 };
 
 // What a function carries beside its IOC state.
@@ -68,6 +91,7 @@ struct sim_function_models {
     sim_auth_state auth;
     std::map<int32_t, uint32_t> log_levels; // by module; absent: Warning
     sim_aen_state aen;
+    sim_fcpim_state fcpim;
 };
 
 // JSON of the models; a state saved before they were kept reads as their

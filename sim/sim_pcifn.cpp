@@ -3,6 +3,7 @@
 // the next host reboot. Create, delete, enable, disable, personality and
 // bandwidth change the configured instance only. Also the vHBA side of a
 // storage function: its attributes, enable and disable.
+#include "sim_fcpim.h"
 #include "sim_port.h"
 
 #include "xel_pcifn_records.h"
@@ -239,6 +240,8 @@ void sim_reboot_host(sim_host_state &state)
     }
     for (auto &[key, port] : state.ports)
         sim_port_come_up(port);
+    for (auto &[pci, fn] : state.functions)
+        sim_fcpim_reboot(fn.models.fcpim);
 }
 
 // ---- vHBA -------------------------------------------------------------------
@@ -252,9 +255,9 @@ int32_t sim_vhba_get_attr(sim_call &call)
     xel_vhba_attr_t &attr = record.attr;
     attr.pwwn = call.fn().pwwn;
     attr.nwwn = call.fn().nwwn;
-    attr.path_tov = 30;
+    attr.path_tov = call.st.models.fcpim.path_tov;
     attr.plog_enabled = call.st.portlog;
-    attr.io_profile = 0;
+    attr.io_profile = call.st.models.fcpim.profile ? 1 : 0;
     attr.coalesce = call.st.coalesce;
     attr.delay = call.st.delay;
     attr.latency = call.st.latency;
@@ -283,6 +286,7 @@ int32_t sim_fcpim_get_modstats(sim_call &call)
     uint8_t stats[sizeof record.stats];
     sim_put_counters(counters, stats, sizeof stats, sizeof(uint32_t));
     std::memcpy(&record.stats, stats, sizeof stats);
+    sim_add_traffic(call, &record.stats);
     store(call, record);
     return XEL_STATUS_OK;
 }

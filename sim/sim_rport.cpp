@@ -98,6 +98,17 @@ void iostats_counters(xel_itnim_iostats_t *s, uint32_t scale)
             {offsetof(xel_itnim_iostats_t, write_data_transferred_in_bytes), 1638400 * scale}});
 }
 
+// What the function's traffic has added to one disk nexus's counters by
+// the host's clock; the 32-bit counters wrap as the firmware's do.
+void traffic_counters(const sim_call &call, xel_itnim_iostats_t *s, uint32_t nexuses)
+{
+    uint64_t seconds = call.host.clock_ms / 1000 * nexuses;
+    s->total_io = static_cast<uint32_t>(s->total_io + call.fn().io_rate * seconds);
+    s->total_io_completions = static_cast<uint32_t>(s->total_io_completions + call.fn().io_rate * seconds);
+    s->read_data_transferred_in_bytes =
+        static_cast<uint32_t>(s->read_data_transferred_in_bytes + call.fn().byte_rate * seconds);
+}
+
 int32_t rport_pair_answer(sim_call &call, const char *what)
 {
     auto record = load<xel_ioctl_rport_t>(call);
@@ -110,6 +121,23 @@ int32_t rport_pair_answer(sim_call &call, const char *what)
 }
 
 } // namespace
+
+namespace {
+
+uint32_t disk_nexuses(const sim_call &call)
+{
+    uint32_t disks = 0;
+    for (const auto &r : found_rports(call))
+        disks += r.has_scsi_devices() ? 1 : 0;
+    return disks;
+}
+
+} // namespace
+
+void sim_add_traffic(const sim_call &call, xel_itnim_iostats_t *stats)
+{
+    traffic_counters(call, stats, disk_nexuses(call));
+}
 
 int32_t sim_lport_get_rports(sim_call &call)
 {
@@ -258,6 +286,8 @@ int32_t sim_itnim_get_iostats(sim_call &call)
     record.iostats = {};
     if (r->has_scsi_devices() && !cleared(call, "itnim:" + std::to_string(r->index)))
         iostats_counters(&record.iostats, 1);
+    if (r->has_scsi_devices())
+        traffic_counters(call, &record.iostats, 1);
     store(call, record);
     return XEL_STATUS_OK;
 }
@@ -294,6 +324,8 @@ int32_t sim_itnim_get_ioprofile(sim_call &call)
     int32_t status = named_rport(call, record.lpwwn, record.rpwwn, &rports, &r);
     if (status != XEL_STATUS_OK)
         return status;
+    if (!call.st.models.fcpim.profile)
+        return XEL_STATUS_IOPROFILE_OFF;
     xel_itnim_ioprofile_t &p = record.ioprofile;
     p = {};
     // The firmware counts latencies in clock ticks, which the multiplier
@@ -345,6 +377,7 @@ int32_t sim_lport_get_iostats(sim_call &call)
             scale++;
     if (scale > 0 && !cleared(call, "lport"))
         iostats_counters(&record.iostats, scale);
+    sim_add_traffic(call, &record.iostats);
     store(call, record);
     return XEL_STATUS_OK;
 }

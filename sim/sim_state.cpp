@@ -41,6 +41,10 @@ sim_host_state sim_initial_state(const sim_topology &topology)
             st.models.ipfc.enabled = fn.storage() && (fn.roles & 4) != 0;
             if (fn.storage())
                 st.im_stats = sim_initial_im_stats();
+            for (const auto &[pwwn, nwwn] : fn.pbc_vports) {
+                uint32_t number = st.models.vports.next++;
+                st.models.vports.list.push_back({pwwn, nwwn, number, true, false});
+            }
             if (!fn.enabled) {
                 st.ioc_state = 10;
                 for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
@@ -269,6 +273,7 @@ json state_to_json(const sim_host_state &state)
     json doc = {{"format", 1}, {"topology", sim_topology_to_json(state.topology)}};
     doc["adapter_names"] = state.adapter_names;
     doc["optrom_enabled"] = state.optrom_enabled;
+    doc["clock_ms"] = state.clock_ms;
     json &functions = doc["functions"] = json::object();
     for (const auto &[pci, st] : state.functions)
         functions[pci] = {{"state", st.ioc_state},       {"name", st.name},
@@ -307,6 +312,7 @@ sim_host_state state_from_json(const json &doc)
     state.adapter_names = doc.at("adapter_names").get<std::vector<std::string>>();
     // A host made before the option ROM switch was kept has it on.
     state.optrom_enabled = doc.value("optrom_enabled", std::vector<uint8_t>(state.adapter_names.size(), 1));
+    state.clock_ms = doc.value("clock_ms", uint64_t{0});
     for (const auto &item : doc.at("functions").items()) {
         const json &obj = item.value();
         sim_function_state &st = state.functions[item.key()];

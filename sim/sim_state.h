@@ -138,6 +138,7 @@ struct sim_host_state {
     std::map<std::string, sim_function_state> functions; // by PCI address
     std::map<std::string, sim_port_state> ports;         // by sim_port_key
     std::vector<sim_fault> faults;
+    uint64_t clock_ms = 0; // how long the host's programs have waited, in its own time
 };
 
 // The word for an IOC state the model uses: "operational", "disabled",

@@ -280,6 +280,34 @@ bool read_pbc_luns(reader &r, const json &obj, const std::string &place, sim_fun
     return r.ok;
 }
 
+// The pre-boot configuration's virtual ports: "PWWN" or "PWWN,NWWN" words
+// (the function's node WWN when none is given), each WWN its own.
+bool read_pbc_vports(reader &r, const json &obj, const std::string &place, sim_function *fn)
+{
+    if (!obj.contains("pbc_vports"))
+        return r.ok;
+    const json &vports = obj.at("pbc_vports");
+    std::string where = place + ".pbc_vports";
+    if (!fn->storage() || fn->host < 0)
+        return r.fail(where, "only a bound storage function has pre-boot virtual ports");
+    if (!vports.is_array() || vports.size() > 16)
+        return r.fail(where, "not a list of at most 16 \"PWWN[,NWWN]\" words");
+    for (const auto &item : vports) {
+        std::string text = item.is_string() ? item.get<std::string>() : "";
+        size_t comma = text.find(',');
+        wwn_t pwwn = 0;
+        wwn_t nwwn = fn->nwwn;
+        bool ok = sim_parse_wwn(text.substr(0, comma), &pwwn) && pwwn != fn->pwwn &&
+                  (comma == std::string::npos || sim_parse_wwn(text.substr(comma + 1), &nwwn));
+        for (const auto &[p, n] : fn->pbc_vports)
+            ok = ok && p != pwwn;
+        if (!ok)
+            return r.fail(where, "\"" + text + "\" is not a word like 21:00:00:7a:3c:05:10:00 with a WWN of its own");
+        fn->pbc_vports.emplace_back(pwwn, nwwn);
+    }
+    return r.ok;
+}
+
 // What a function says about its port: its link, SFP, modes and settings.
 bool read_port_shape(reader &r, const json &obj, const std::string &place, sim_function *fn)
 {
@@ -326,7 +354,8 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
 {
     if (!r.only_keys(obj, place, {"pci", "type", "port", "host", "bound", "pwwn", "nwwn", "mac", "eth_name", "enabled", "link",
                                    "dport", "preboot_disabled", "loopback", "authfail", "sfp_media", "sfp_present", "qos", "ratelimit",
-                                   "roles", "phy", "cee_reason", "cee_pfc_primap", "lldp_chassis_id", "lldp_port_id", "pbc_luns"}))
+                                   "roles", "phy", "cee_reason", "cee_pfc_primap", "lldp_chassis_id", "lldp_port_id", "pbc_luns",
+                                   "pbc_vports", "io_rate", "byte_rate"}))
         return false;
     fn->pci = r.text(obj, "pci", place, "", 12);
     if (r.ok && !sim_valid_pci(fn->pci))
@@ -356,7 +385,11 @@ bool read_function(reader &r, const json &obj, const std::string &place, int eth
     } else if (obj.contains("eth_name")) {
         return r.fail(place, "only an Ethernet function has an interface name");
     }
-    return r.ok && read_identity(r, obj, place, fn);
+    if ((obj.contains("io_rate") || obj.contains("byte_rate")) && !fn->storage())
+        return r.fail(place, "only a storage function carries I/O traffic");
+    fn->io_rate = r.number(obj, "io_rate", place, 0, UINT32_MAX);
+    fn->byte_rate = r.number(obj, "byte_rate", place, 0, UINT32_MAX);
+    return r.ok && read_identity(r, obj, place, fn) && read_pbc_vports(r, obj, place, fn);
 }
 
 // What an adapter is when its file leaves the model out: an FC HBA, a
@@ -657,6 +690,16 @@ json function_to_json(const sim_function &fn)
             for (const auto &[wwn, lun] : fn.pbc_luns)
                 luns.push_back(sim_wwn_text(wwn) + "," + std::to_string(lun));
             obj["pbc_luns"] = luns;
+        }
+        if (fn.io_rate != 0 || fn.byte_rate != 0) {
+            obj["io_rate"] = fn.io_rate;
+            obj["byte_rate"] = fn.byte_rate;
+        }
+        if (!fn.pbc_vports.empty()) {
+            json vports = json::array();
+            for (const auto &[pwwn, nwwn] : fn.pbc_vports)
+                vports.push_back(sim_wwn_text(pwwn) + "," + sim_wwn_text(nwwn));
+            obj["pbc_vports"] = vports;
         }
     }
     return obj;

@@ -40,6 +40,13 @@ struct sim_function {
     // The pre-boot configuration's boot LUNs (storage functions, at most 8):
     // BIOS is on in it when there is one.
     std::vector<std::pair<wwn_t, uint16_t>> pbc_luns;
+    // The virtual ports the pre-boot configuration creates (bound storage
+    // functions, at most 16): port and node WWN.
+    std::vector<std::pair<wwn_t, wwn_t>> pbc_vports;
+    // Traffic each disk nexus carries, per second of the host's clock
+    // (storage functions): I/Os and bytes read.
+    uint32_t io_rate = 0;
+    uint32_t byte_rate = 0;
 
     const char *driver() const;
     bool storage() const { return ioc_type != XEL_IOC_TYPE_LL; }

@@ -3,6 +3,7 @@
 // state the host starts from.
 #include "sim_fabric.h"
 #include "sim_state.h"
+#include "sim_vport.h"
 #include "sim_topology.h"
 #include "xel_bsg.h"
 
@@ -81,7 +82,15 @@ void build_storage_host(tree_builder &t, const sim_function &fn)
     t.dir(fc_host);
     t.file(fc_host + "/vport_create");
     t.file(fc_host + "/vport_delete");
-    t.file(fc_host + "/npiv_vports_inuse", "0\n");
+    t.file(fc_host + "/npiv_vports_inuse", std::to_string(fn.pbc_vports.size()) + "\n");
+    // The pre-boot configuration's virtual ports exist once the driver is up.
+    for (uint32_t n = 0; n < fn.pbc_vports.size(); n++) {
+        sim_vport v{fn.pbc_vports[n].first, fn.pbc_vports[n].second, n, true, false};
+        std::string dir = sim_vport_entry(fn.host, n);
+        t.dir(dir);
+        for (const auto &[name, text] : sim_vport_entry_files(v))
+            t.file(dir + "/" + name, text);
+    }
     t.file(fc_host + "/max_npiv_vports", "255\n");
     t.file(fc_host + "/port_name", wwn_attr(fn.pwwn));
     t.file(fc_host + "/node_name", wwn_attr(fn.nwwn));
@@ -111,6 +120,7 @@ void build_remote_ports(tree_builder &t, size_t adapter_index, const sim_functio
 {
     t.dir("/sys/class/scsi_host/host" + std::to_string(fn.host));
     t.file("/sys/class/scsi_host/host" + std::to_string(fn.host) + "/proc_name", "xel\n");
+    t.file("/sys/class/scsi_host/host" + std::to_string(fn.host) + "/scan");
     for (const auto &r : sim_fabric_rports(adapter_index, fn)) {
         std::string name = "rport-" + std::to_string(fn.host) + ":0-" + std::to_string(r.index);
         std::string dir = "/sys/class/fc_remote_ports/" + name;
@@ -127,6 +137,15 @@ void build_remote_ports(tree_builder &t, size_t adapter_index, const sim_functio
     }
 }
 
+// The disk driver's name of the n-th disk: sda to sdz, then sdaa on.
+std::string sim_disk_name(int n)
+{
+    std::string letters;
+    for (int i = n + 1; i > 0; i = (i - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('a' + (i - 1) % 26));
+    return "sd" + letters;
+}
+
 // A LUN's SCSI device and its SCSI generic node, in the layout of current
 // kernels or, on FCoE functions, of older ones.
 void build_scsi_device(tree_builder &t, const sim_sg_device &dev)
@@ -135,10 +154,15 @@ void build_scsi_device(tree_builder &t, const sim_sg_device &dev)
                        std::to_string(dev.linux_lun);
     std::string sg = "sg" + std::to_string(dev.sg);
     std::string device = "/sys/class/scsi_device/" + name + "/device";
-    if (dev.old_layout)
+    std::string disk = sim_disk_name(dev.sg);
+    if (dev.old_layout) {
         t.dir(device + "/scsi_generic:" + sg);
-    else
+        t.dir(device + "/block:" + disk);
+    } else {
         t.dir(device + "/scsi_generic/" + sg);
+        t.dir(device + "/block/" + disk);
+    }
+    t.file(device + "/delete");
     t.file("/dev/" + sg);
 }
 
@@ -169,6 +193,13 @@ bool build_tree(const std::string &root, const sim_topology &topology, std::stri
 }
 
 } // namespace
+
+bool sim_add_scsi_device(const std::string &root, const sim_sg_device &dev)
+{
+    tree_builder t(root, nullptr);
+    build_scsi_device(t, dev);
+    return t.ok();
+}
 
 bool sim_create_host_from(const std::string &root, const sim_topology &topology, std::string *error)
 {

@@ -68,8 +68,7 @@ void write_file(const fs::path &path, const std::string &text)
 
 fs::path vport_dir(const std::string &root, int host, uint32_t number)
 {
-    return fs::path(root + "/sys/class/fc_vports") /
-           ("vport-" + std::to_string(host) + ":0-" + std::to_string(number));
+    return fs::path(root) / sim_vport_entry(host, number).substr(1);
 }
 
 void write_inuse(const std::string &root, int host, size_t count)
@@ -90,11 +89,8 @@ void make_entry(const std::string &root, int host, const sim_vport &v)
 {
     fs::path dir = vport_dir(root, host, v.number);
     fs::create_directories(dir);
-    write_file(dir / "port_name", hex_attr(v.pwwn));
-    write_file(dir / "node_name", hex_attr(v.nwwn));
-    write_file(dir / "symbolic_name", "");
-    write_file(dir / "roles", "FCP Initiator\n");
-    write_file(dir / "vport_state", "Active\n");
+    for (const auto &[name, text] : sim_vport_entry_files(v))
+        write_file(dir / name, text);
 }
 
 bool wwn_in_use(const sim_function &fn, const sim_vports_state &vports, uint64_t pwwn)
@@ -108,6 +104,20 @@ bool wwn_in_use(const sim_function &fn, const sim_vports_state &vports, uint64_t
 }
 
 } // namespace
+
+std::string sim_vport_entry(int host, uint32_t number)
+{
+    return "/sys/class/fc_vports/vport-" + std::to_string(host) + ":0-" + std::to_string(number);
+}
+
+std::vector<std::pair<std::string, std::string>> sim_vport_entry_files(const sim_vport &v)
+{
+    return {{"port_name", hex_attr(v.pwwn)},
+            {"node_name", hex_attr(v.nwwn)},
+            {"symbolic_name", ""},
+            {"roles", "FCP Initiator\n"},
+            {"vport_state", "Active\n"}};
+}
 
 int sim_vport_sysfs(sim_host_state &state, const std::string &root, int host, bool create, const std::string &text,
                     bool *changed)
@@ -167,7 +177,7 @@ std::vector<uint64_t> sim_vport_wwns(const sim_call &call)
 void sim_fill_vport_lport_attr(const sim_call &call, const sim_vport &v, xel_lport_attr_t *a)
 {
     const sim_port_state &port = sim_port_of(call);
-    bool up = sim_link_up(call, port);
+    bool up = sim_link_up(call, port) && !v.stopped;
     *a = {};
     a->state = up ? 1 : 0;
     if (up) {
@@ -216,6 +226,35 @@ int32_t sim_vport_get_stats(sim_call &call)
     }
     store(call, record);
     return XEL_STATUS_OK;
+}
+
+namespace {
+
+// Stop logs the virtual port out of the fabric, start logs it in again;
+// either is a no-op for a port already there.
+int32_t sim_vport_start_stop(sim_call &call, bool stop)
+{
+    auto record = load<xel_ioctl_vport_t>(call);
+    for (sim_vport &v : call.st.models.vports.list) {
+        if (v.pwwn != record.vpwwn)
+            continue;
+        call.changed = call.changed || v.stopped != stop;
+        v.stopped = stop;
+        return XEL_STATUS_OK;
+    }
+    return XEL_STATUS_UNKNOWN_VWWN;
+}
+
+} // namespace
+
+int32_t sim_vport_start(sim_call &call)
+{
+    return sim_vport_start_stop(call, false);
+}
+
+int32_t sim_vport_stop(sim_call &call)
+{
+    return sim_vport_start_stop(call, true);
 }
 
 int32_t sim_vport_reset_stats(sim_call &call)

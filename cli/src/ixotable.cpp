@@ -130,23 +130,23 @@ const ixo_cmd_desc_t ixo_fcdiag_cmd_desc[] = {
 static_assert(std::size(ixo_fcdiag_cmd_desc) == 5);
 
 const ixo_cmd_desc_t ixo_fcpim_cmd_desc[] = {
-    {"--ioperf", 1, 9, ID_NONE, PATH_FC, nullptr}, // ixo_fcpim_ioperf_hdlr
-    {"--lunlist", 1, 5, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_lunlist_hdlr
-    {"--lunmaskadd", 3, 5, PORT_ID, PATH_FC, nullptr}, // ixo_fcpim_lm_add_hdlr
-    {"--lunmaskclear", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_fcpim_lm_clear_hdlr
-    {"--lunmaskdelete", 3, 5, PORT_ID, PATH_FC, nullptr}, // ixo_fcpim_lm_del_hdlr
-    {"--lunmaskdisable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_fcpim_lm_dis_hdlr
-    {"--lunmaskenable", 1, 1, PORT_ID, PATH_FC, nullptr}, // ixo_fcpim_lm_en_hdlr
-    {"--lunmaskquery", 1, 5, PORT_ID, PATH_FC, nullptr}, // ixo_fcpim_lm_query_hdlr
-    {"--pathtov", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_pathtov_hdlr
-    {"--profile_off", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_prof_off_hdlr
-    {"--profile_on", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_prof_on_hdlr
-    {"--query", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_query_hdlr
-    {"--stats", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_stats_hdlr
-    {"--statsclr", 2, 4, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_statsclr_hdlr
-    {"--throttleclear", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_throttle_clear_hdlr
-    {"--throttlequery", 1, 1, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_throttle_query_hdlr
-    {"--throttleset", 2, 2, PCIFN_ID, PATH_FC, nullptr}, // ixo_fcpim_throttle_set_hdlr
+    {"--ioperf", 1, 9, ID_NONE, PATH_FC, ixo_fcpim_ioperf_hdlr},
+    {"--lunlist", 1, 5, PCIFN_ID, PATH_FC, ixo_fcpim_lunlist_hdlr},
+    {"--lunmaskadd", 3, 5, PORT_ID, PATH_FC, ixo_fcpim_lm_add_hdlr},
+    {"--lunmaskclear", 1, 1, PORT_ID, PATH_FC, ixo_fcpim_lm_clear_hdlr},
+    {"--lunmaskdelete", 3, 5, PORT_ID, PATH_FC, ixo_fcpim_lm_del_hdlr},
+    {"--lunmaskdisable", 1, 1, PORT_ID, PATH_FC, ixo_fcpim_lm_dis_hdlr},
+    {"--lunmaskenable", 1, 1, PORT_ID, PATH_FC, ixo_fcpim_lm_en_hdlr},
+    {"--lunmaskquery", 1, 5, PORT_ID, PATH_FC, ixo_fcpim_lm_query_hdlr},
+    {"--pathtov", 2, 2, PCIFN_ID, PATH_FC, ixo_fcpim_pathtov_hdlr},
+    {"--profile_off", 1, 1, PCIFN_ID, PATH_FC, ixo_fcpim_prof_off_hdlr},
+    {"--profile_on", 1, 1, PCIFN_ID, PATH_FC, ixo_fcpim_prof_on_hdlr},
+    {"--query", 2, 4, PCIFN_ID, PATH_FC, ixo_fcpim_query_hdlr},
+    {"--stats", 2, 4, PCIFN_ID, PATH_FC, ixo_fcpim_stats_hdlr},
+    {"--statsclr", 2, 4, PCIFN_ID, PATH_FC, ixo_fcpim_statsclr_hdlr},
+    {"--throttleclear", 1, 1, PCIFN_ID, PATH_FC, ixo_fcpim_throttle_clear_hdlr},
+    {"--throttlequery", 1, 1, PCIFN_ID, PATH_FC, ixo_fcpim_throttle_query_hdlr},
+    {"--throttleset", 2, 2, PCIFN_ID, PATH_FC, ixo_fcpim_throttle_set_hdlr},
 };
 static_assert(std::size(ixo_fcpim_cmd_desc) == 17);
 

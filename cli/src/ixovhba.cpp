@@ -5,6 +5,7 @@
 #include "ixo_usage.h"
 #include "ixo_values.h"
 #include "xell_fcpim.h"
+#include "xell_lport.h"
 #include "xell_port.h"
 #include "xell_stats.h"
 

@@ -60,16 +60,11 @@ $ ixo-sim port --list -terse extra > /dev/null
 # A class word alone or with --help prints the usage; --ehelp the extended
 # one (every usage text is in usage.t).
 $ ixo-sim adapter --help > help.out; ixo-sim adapter > plain.out; cmp help.out plain.out
-# A command whose handler is not there yet answers "not supported" once
-# its target resolves; without a target nothing is resolved.
-$ ixo-sim fcpim --pathtov 1/0/0 30
-! ERROR: "--pathtov" Command not supported
-!
-[162]
+# A command without a target in the table (the I/O monitor) resolves its
+# word itself.
 $ ixo-sim fcpim --ioperf 9/9
-! ERROR: "--ioperf" Command not supported
-!
-[162]
+! ERROR: port id "9/9" in command is incorrect
+[171]
 # With no adapter in the host every target error reads the same.
 $ xelsim create empty
 | Created the emulated host from preset empty: 0 PCI functions
@@ -93,6 +88,5 @@ $ ixo-sim boot --update 1 file
 ! ERROR: No Tessary adapter Found
 [172]
 $ ixo-sim fcpim --ioperf 1/0
-! ERROR: "--ioperf" Command not supported
-!
-[162]
+! ERROR: No Tessary adapter Found
+[171]

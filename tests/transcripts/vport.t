@@ -109,3 +109,43 @@ $ cat $IXO_SIM_ROOT/sys/class/fc_host/host2/npiv_vports_inuse
 $ ixo-sim vport --delete 1/0 21:00:00:7a:3c:05:10:00
 ! ERROR: VPORT PWWN not found 
 [30]
+
+# Virtual ports of the pre-boot configuration exist from the start and
+# cannot be deleted here: the refused delete leaves the entry.
+$ cat > pbc.json
+< {"adapters": [{"functions": [{"pci": "0000:05:00.0", "type": "fc", "port": 0,
+<   "pbc_vports": ["21:00:00:7a:3c:05:10:0a", "21:00:00:7a:3c:05:10:0b,28:00:00:7a:3c:05:10:0b"]}]}]}
+$ xelsim create pbc.json
+| Created the emulated host from file pbc.json: 1 PCI functions
+$ cat $IXO_SIM_ROOT/sys/class/fc_host/host*/npiv_vports_inuse
+| 2
+$ cat $IXO_SIM_ROOT/sys/class/fc_vports/vport-*:0-1/node_name
+| 0x2800007a3c05100b
+$ ixo-sim vport --query 1/0 21:00:00:7a:3c:05:10:0b
+| Port wwn:	21:00:00:7a:3c:05:10:0b
+| Node wwn:	28:00:00:7a:3c:05:10:0b
+| FC Addr:	0a1002
+| State:		online
+| Role:		FCP initiator
+| Symbolic-Name:	
+|
+| This VP was created from pre-boot configuration
+|
+$ ixo-sim lport --list 1/0 | grep VP
+| VP# 0a1001   21:00:00:7a:3c:05:10:0a  20:00:00:7a:3c:05:00:00  IM
+| VP# 0a1002   21:00:00:7a:3c:05:10:0b  28:00:00:7a:3c:05:10:0b  IM
+$ ixo-sim vport --delete 1/0 21:00:00:7a:3c:05:10:0a
+| A delete of a vport created via the Pre-Boot configuration is not allowed
+! ERROR: Command/API not supported 
+[26]
+$ ls $IXO_SIM_ROOT/sys/class/fc_vports
+| vport-2:0-0
+| vport-2:0-1
+$ echo '{"adapters": [{"functions": [{"pci": "0000:05:00.0", "type": "fc", "port": 0, "pbc_vports": ["10:00:00:7a:3c:05:00:00"]}]}]}' > bad.json
+$ xelsim create bad.json
+! xelsim: bad.json: adapters[0].functions[0].pbc_vports: "10:00:00:7a:3c:05:00:00" is not a word like 21:00:00:7a:3c:05:10:00 with a WWN of its own
+[1]
+$ echo '{"adapters": [{"functions": [{"pci": "0000:05:00.0", "type": "fc", "port": 0, "bound": false, "pbc_vports": ["21:00:00:7a:3c:05:10:0a"]}]}]}' > bad.json
+$ xelsim create bad.json
+! xelsim: bad.json: adapters[0].functions[0].pbc_vports: only a bound storage function has pre-boot virtual ports
+[1]

@@ -51,6 +51,8 @@ constexpr xell_kept_read kept_reads[] = {
     {XEL_CMD_RPORT_GET_SCSI_ADDRESS, -1},
     {XEL_CMD_ITNIM_GET_ATTR, -1},
     {XEL_CMD_VPORT_GET_ATTR, -1},
+    {XEL_CMD_FCPIM_LUNMASK_QUERY, -1},
+    {XEL_CMD_FCPIM_THROTTLE_QUERY, -1},
 };
 
 // Frames and SCSI commands to remote ports pass through the driver without

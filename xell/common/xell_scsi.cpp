@@ -1,6 +1,7 @@
 // SCSI commands to a LUN: the raw command and the few the library needs.
 #include "xell_scsi.h"
 
+#include "xell_fcpim.h"
 #include "xell_request.h"
 #include "xell_sys.h"
 
@@ -65,6 +66,13 @@ xel_status_t xell_scsi_cmnd(xell_t *ioc, uint16_t vf_id, wwn_t lpwwn, wwn_t rpww
     xell_close_sg(ioc);
     if (status != XEL_STATUS_OK)
         return status;
+    // A LUN the masking table hides is not reported; a driver without
+    // masking hides nothing.
+    if (cdb[0] == 0xA0 && record.scsi_status == 0 && record.status == XEL_STATUS_OK) {
+        int filtered = xell_scsi_lm_modify_rpl_payload(ioc, lpwwn, rpwwn, static_cast<uint8_t *>(iobuf), iosz);
+        if (filtered != 0 && filtered != 1 && filtered != XEL_STATUS_CMD_NOTSUPP)
+            return static_cast<xel_status_t>(filtered);
+    }
     *scsi_status = record.scsi_status;
     *snssz = record.snssz;
     return static_cast<xel_status_t>(record.status);
@@ -144,4 +152,37 @@ xel_status_t xell_scsi_reportluns(xell_t *ioc, uint16_t vf_id, wwn_t lpwwn, wwn_
         size = static_cast<uint32_t>(needed);
     }
     return XEL_STATUS_FAILED;
+}
+
+int xell_scsi_lm_modify_rpl_payload(xell_t *ioc, wwn_t lpwwn, wwn_t rpwwn, uint8_t *data, uint32_t size)
+{
+    if (data == nullptr || size < 8)
+        return 0;
+    uint32_t count = xell_get_be32(data) / 8;
+    if ((size - 8) / 8 < count)
+        return 0;
+    xel_lunmask_cfg_s cfg{};
+    xel_status_t status = xell_fcpim_lunmask_query(ioc, &cfg);
+    if (status != XEL_STATUS_OK)
+        return status;
+    if (cfg.status != XEL_LUNMASK_ENABLED)
+        return 0;
+    if (lpwwn == 0)
+        lpwwn = xell_ioc_get_pwwn(ioc);
+    std::vector<uint8_t> kept(size, 0);
+    uint32_t n = 0;
+    static const uint8_t lun0[8] = {};
+    for (uint32_t i = 1; i <= count; i++) {
+        const uint8_t *entry = data + 8 * i;
+        lun_t lun = 0;
+        std::memcpy(&lun, entry, sizeof lun);
+        bool keep = std::memcmp(entry, lun0, sizeof lun0) == 0;
+        for (const xel_lun_mask_s &m : cfg.lun_list)
+            keep = keep || (m.state == 1 && m.lun == lun && m.lp_wwn == lpwwn && m.rp_wwn == rpwwn);
+        if (keep)
+            std::memcpy(kept.data() + 8 * ++n, entry, 8);
+    }
+    xell_put_be32(kept.data(), 8 * n);
+    std::memcpy(data, kept.data(), size);
+    return 1;
 }

@@ -56,3 +56,15 @@ xel_status_t xell_prep_scsi_passthru_sg(xell_t *ioc, uint16_t vf_id, wwn_t lpwwn
 xel_status_t xell_get_rport_lun_sg(uint32_t host, uint32_t bus, uint32_t target, uint32_t lun, std::string *path);
 xel_status_t xell_check_sg_node_presence(uint32_t host, uint32_t bus, uint32_t target, uint32_t lun,
                                          std::string *path);
+
+// Drops from a REPORT LUNS answer the LUNs the masking table hides from
+// the local port (0: the base port): 1 when rewritten, 0 when left as it
+// was (masking off, a list longer than the data), or the table query's
+// failure.
+int xell_scsi_lm_modify_rpl_payload(xell_t *ioc, wwn_t lpwwn, wwn_t rpwwn, uint8_t *data, uint32_t size);
+
+// The host's SCSI layer through its sysfs files, when they exist: a scan
+// of every channel, target and LUN of a SCSI host, and the removal of one
+// device.
+void xell_scsi_host_rescan(uint32_t host);
+void xell_scsi_device_remove(uint32_t host, uint32_t bus, uint32_t target, uint32_t lun);
