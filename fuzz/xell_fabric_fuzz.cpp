@@ -1,6 +1,7 @@
 // The fabric's replies and CDBs: the library's readers of the name
 // server's and a remote port's answers and of REPORT LUNS data, and the
-// emulated targets' answers to any CDB. The first byte picks the reader.
+// emulated targets' answers to any CDB, and the LUN masking filter of
+// REPORT LUNS data. The first byte picks the reader.
 #include "sim_fabric.h"
 #include "sim_scsi_target.h"
 #include "xell_fcpt.h"
@@ -36,6 +37,31 @@ void target_answer(const uint8_t *data, size_t size)
         check(xell_scsi_reportluns_count(a.data.data(), static_cast<uint32_t>(a.data.size()), 0) == rport.luns);
 }
 
+// The masking table names the LUN in the first eight bytes; the rest is
+// the REPORT LUNS data. What is left is LUN 0 and that LUN, in order.
+void lun_mask_filter(const uint8_t *data, size_t size)
+{
+    if (size < 8)
+        return;
+    xel_lunmask_cfg_s cfg{};
+    cfg.status = 1;
+    cfg.lun_list[0].state = 1;
+    cfg.lun_list[0].lp_wwn = 1;
+    cfg.lun_list[0].rp_wwn = 2;
+    std::memcpy(&cfg.lun_list[0].lun, data, 8);
+    std::vector<uint8_t> list(data + 8, data + size);
+    auto n = static_cast<uint32_t>(list.size());
+    uint32_t before = xell_scsi_reportluns_count(list.data(), n, 0);
+    xell_scsi_lm_filter(cfg, 1, 2, list.data(), n);
+    uint32_t after = xell_scsi_reportluns_count(list.data(), n, 0);
+    check(after <= before);
+    static const uint8_t lun0[8] = {};
+    for (uint32_t i = 0; i < after; i++) {
+        const uint8_t *entry = list.data() + 8 + 8 * i;
+        check(std::memcmp(entry, lun0, 8) == 0 || std::memcmp(entry, data, 8) == 0);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -44,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     const uint8_t *rest = data + 1;
     auto n = static_cast<uint32_t>(size - 1);
-    switch (data[0] % 4) {
+    switch (data[0] % 5) {
     case 0: {
         char name[16];
         std::memset(name, 'x', sizeof name);
@@ -67,6 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         break;
     }
+    case 4:
+        lun_mask_filter(rest, n);
+        break;
     default:
         target_answer(rest, n);
         break;

@@ -169,20 +169,6 @@ int xell_scsi_lm_modify_rpl_payload(xell_t *ioc, wwn_t lpwwn, wwn_t rpwwn, uint8
         return 0;
     if (lpwwn == 0)
         lpwwn = xell_ioc_get_pwwn(ioc);
-    std::vector<uint8_t> kept(size, 0);
-    uint32_t n = 0;
-    static const uint8_t lun0[8] = {};
-    for (uint32_t i = 1; i <= count; i++) {
-        const uint8_t *entry = data + 8 * i;
-        lun_t lun = 0;
-        std::memcpy(&lun, entry, sizeof lun);
-        bool keep = std::memcmp(entry, lun0, sizeof lun0) == 0;
-        for (const xel_lun_mask_s &m : cfg.lun_list)
-            keep = keep || (m.state == 1 && m.lun == lun && m.lp_wwn == lpwwn && m.rp_wwn == rpwwn);
-        if (keep)
-            std::memcpy(kept.data() + 8 * ++n, entry, 8);
-    }
-    xell_put_be32(kept.data(), 8 * n);
-    std::memcpy(data, kept.data(), size);
+    xell_scsi_lm_filter(cfg, lpwwn, rpwwn, data, size);
     return 1;
 }

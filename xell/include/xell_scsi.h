@@ -3,6 +3,7 @@
 #pragma once
 
 #include "xel_fabric_records.h"
+#include "xel_fcpim_records.h"
 #include "xell_ioc.h"
 
 #include <cstdint>
@@ -62,6 +63,9 @@ xel_status_t xell_check_sg_node_presence(uint32_t host, uint32_t bus, uint32_t t
 // was (masking off, a list longer than the data), or the table query's
 // failure.
 int xell_scsi_lm_modify_rpl_payload(xell_t *ioc, wwn_t lpwwn, wwn_t rpwwn, uint8_t *data, uint32_t size);
+// The filter itself: keeps LUN 0 and the LUNs the table's entries in use
+// name for this initiator and target, reading no entry past the data.
+void xell_scsi_lm_filter(const xel_lunmask_cfg_s &cfg, wwn_t lpwwn, wwn_t rpwwn, uint8_t *data, uint32_t size);
 
 // The host's SCSI layer through its sysfs files, when they exist: a scan
 // of every channel, target and LUN of a SCSI host, and the removal of one
