@@ -4,6 +4,7 @@
 // Without a link the port has found nothing.
 #include "sim_fabric.h"
 #include "sim_port.h"
+#include "sim_vport.h"
 
 #include "xel_fabric_records.h"
 
@@ -28,6 +29,14 @@ bool is_base_port(const sim_call &call, wwn_t pwwn)
     return pwwn == 0 || pwwn == call.fn().pwwn;
 }
 
+// A virtual port logged in through the base port finds the same remote
+// ports; a stopped one has logged out of the fabric.
+bool is_logged_in_vport(const sim_call &call, wwn_t pwwn)
+{
+    const sim_vport *v = sim_find_vport(call, pwwn);
+    return v != nullptr && !v->stopped;
+}
+
 const sim_rport *find_rport(const std::vector<sim_rport> &rports, wwn_t rpwwn)
 {
     for (const auto &r : rports)
@@ -42,7 +51,7 @@ int32_t named_rport(const sim_call &call, wwn_t lpwwn, wwn_t rpwwn, std::vector<
 {
     if (!call.fn().storage())
         return XEL_STATUS_CMD_NOTSUPP;
-    if (!is_base_port(call, lpwwn))
+    if (!is_base_port(call, lpwwn) && !is_logged_in_vport(call, lpwwn))
         return XEL_STATUS_UNKNOWN_LWWN;
     *rports = found_rports(call);
     *rport = find_rport(*rports, rpwwn);
@@ -144,7 +153,7 @@ int32_t sim_lport_get_rports(sim_call &call)
     if (!call.fn().storage())
         return XEL_STATUS_CMD_NOTSUPP;
     auto record = load<xel_ioctl_lport_rports_t>(call);
-    if (!is_base_port(call, record.pwwn))
+    if (!is_base_port(call, record.pwwn) && !is_logged_in_vport(call, record.pwwn))
         return XEL_STATUS_UNKNOWN_LWWN;
     size_t room = (call.data.size() - sizeof record) / sizeof(xel_rport_qualifier_t);
     if (record.nrports > room)

@@ -32,6 +32,10 @@ $ ixo-sim lport --list 1/0
 | BP  0a1000   10:00:00:7a:3c:05:10:00  20:00:00:7a:3c:05:10:00  IM
 | VP  0a1001   21:00:00:7a:3c:05:10:00  20:00:00:7a:3c:05:10:00  IM
 | ---------------------------------------------------------------------------
+# Logged in through the base port, the virtual port finds the same
+# remote ports.
+$ ixo-sim rport --list 1/0 -l 21:00:00:7a:3c:05:10:00 | grep -c online
+| 4
 $ ixo-sim vport --stats 1/0 21:00:00:7a:3c:05:10:00 | grep -i fdisc
 | 	num fdisc sent : 1
 | 	fdisc accepts : 1
