@@ -19,3 +19,10 @@ $ ixo-sim flash --update 1 -f fw.bin -i 1
 !
 ! ERROR: Invalid params Check input parameters 
 [2]
+
+# The write and its read-back both need the partition table: it is asked
+# for once.
+$ xelsim log --clear && ixo-sim flash --update 1 -t c1.bin -i 1
+| "cfg" updated successfully
+$ xelsim log | grep 0xC410444E
+| kwo 0   0xC410444E status 0     0000:08:00.0
