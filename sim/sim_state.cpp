@@ -179,6 +179,7 @@ json port_to_json(const sim_port_state &p)
             {"beacon", p.beacon},
             {"link_e2e_beacon", p.link_e2e_beacon},
             {"beacon_seconds", p.beacon_seconds},
+            {"beacon_until_ms", p.beacon_until_ms},
             {"dport", p.dport},
             {"trunked", p.trunked},
             {"cfg_topology", p.cfg_topology},
@@ -228,6 +229,7 @@ sim_port_state port_from_json(const json &obj)
     p.beacon = obj.value("beacon", p.beacon);
     p.link_e2e_beacon = obj.value("link_e2e_beacon", p.link_e2e_beacon);
     p.beacon_seconds = obj.value("beacon_seconds", p.beacon_seconds);
+    p.beacon_until_ms = obj.value("beacon_until_ms", p.beacon_until_ms);
     p.qos = obj.value("qos", p.qos);
     p.ratelimit = obj.value("ratelimit", p.ratelimit);
     p.op_qos = obj.value("op_qos", p.qos);

@@ -77,6 +77,7 @@ struct sim_port_state {
     bool beacon = false;      // the port LED beacons
     bool link_e2e_beacon = false; // and the switch port at the far end with it
     uint32_t beacon_seconds = 0;  // for how long; 0: until turned off
+    int64_t beacon_until_ms = 0;  // when a timed beacon stops (wall clock, ms since the epoch)
     bool dport = false;       // in D-port diagnostics
     bool trunked = false;
     uint8_t cfg_topology = 5; // xel_port_topology: p2p
