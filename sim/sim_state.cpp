@@ -23,6 +23,26 @@
 namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
 
+sim_function_state sim_initial_function_state(const sim_function &fn)
+{
+    sim_function_state st;
+    // A function that has been up since the driver loaded: one boot,
+    // one enable, a few mailbox interrupts, the attribute fetch.
+    st.drv_stats = {12, 1, 0, 0, 1, 0, 64, 0, 1, 0, 1};
+    st.fw_stats = {{SIM_FW_ENABLE_REQS, 1}, {SIM_FW_GETATTR_REQS, 1}, {SIM_FW_IOCFC_CFG_REQS, 1}};
+    // IP over FC runs where the base logical port has that role.
+    st.models.ipfc.enabled = fn.storage() && (fn.roles & 4) != 0;
+    if (fn.storage())
+        st.im_stats = sim_initial_im_stats();
+    if (!fn.enabled) {
+        st.ioc_state = 10;
+        for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
+            st.drv_stats[counter] = 1;
+        st.fw_stats[SIM_FW_DISABLE_REQS] = 1;
+    }
+    return st;
+}
+
 sim_host_state sim_initial_state(const sim_topology &topology)
 {
     sim_host_state state;
@@ -31,23 +51,8 @@ sim_host_state sim_initial_state(const sim_topology &topology)
         state.adapter_names.push_back(ad.name);
         state.optrom_enabled.push_back(1);
         state.pcifn_tables.push_back(sim_initial_pcifn_table(ad, true));
-        for (const auto &fn : ad.functions) {
-            sim_function_state &st = state.functions[fn.pci];
-            // A function that has been up since the driver loaded: one boot,
-            // one enable, a few mailbox interrupts, the attribute fetch.
-            st.drv_stats = {12, 1, 0, 0, 1, 0, 64, 0, 1, 0, 1};
-            st.fw_stats = {{SIM_FW_ENABLE_REQS, 1}, {SIM_FW_GETATTR_REQS, 1}, {SIM_FW_IOCFC_CFG_REQS, 1}};
-            // IP over FC runs where the base logical port has that role.
-            st.models.ipfc.enabled = fn.storage() && (fn.roles & 4) != 0;
-            if (fn.storage())
-                st.im_stats = sim_initial_im_stats();
-            if (!fn.enabled) {
-                st.ioc_state = 10;
-                for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
-                    st.drv_stats[counter] = 1;
-                st.fw_stats[SIM_FW_DISABLE_REQS] = 1;
-            }
-        }
+        for (const auto &fn : ad.functions)
+            state.functions[fn.pci] = sim_initial_function_state(fn);
     }
     state.ports = sim_initial_ports(topology);
     return state;
@@ -271,6 +276,7 @@ json state_to_json(const sim_host_state &state)
     json doc = {{"format", 1}, {"topology", sim_topology_to_json(state.topology)}};
     doc["adapter_names"] = state.adapter_names;
     doc["optrom_enabled"] = state.optrom_enabled;
+    doc["vnics"] = state.vnics;
     json &functions = doc["functions"] = json::object();
     for (const auto &[pci, st] : state.functions)
         functions[pci] = {{"state", st.ioc_state},       {"name", st.name},
@@ -309,6 +315,7 @@ sim_host_state state_from_json(const json &doc)
     state.adapter_names = doc.at("adapter_names").get<std::vector<std::string>>();
     // A host made before the option ROM switch was kept has it on.
     state.optrom_enabled = doc.value("optrom_enabled", std::vector<uint8_t>(state.adapter_names.size(), 1));
+    state.vnics = doc.value("vnics", std::vector<std::string>{});
     for (const auto &item : doc.at("functions").items()) {
         const json &obj = item.value();
         sim_function_state &st = state.functions[item.key()];
