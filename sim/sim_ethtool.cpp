@@ -68,7 +68,8 @@ int eeprom_write(sim_flash &flash, const sim_ethtool_request &request, const sim
     if (part == nullptr || request.data.size() < sizeof length || length != request.data.size() - sizeof length ||
         length > part->part_size)
         return EINVAL;
-    bool stored = flash.write_part(part->part_type, part->part_instance, written(request.data.subspan(sizeof length), fault));
+    std::span<const uint8_t> data = written(request.data.subspan(sizeof length), fault);
+    bool stored = flash.write_part(part->part_type, part->part_instance, data);
     return write_result(stored, fault);
 }
 

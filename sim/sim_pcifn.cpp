@@ -284,8 +284,8 @@ void enumerate_functions(sim_host_state &state, size_t index, sim_reboot_changes
         fn.mac = sim_default_mac(fn);
         fn.eth_name = next_eth_name(state.topology);
         state.functions[pci] = sim_initial_function_state(fn);
-        ad.functions.insert(std::find_if(ad.functions.begin(), ad.functions.end(), [&](auto &f) { return f.pci > pci; }),
-                            fn);
+        auto after = [&](const sim_function &f) { return f.pci > pci; }; // PCI order, as the driver lists them
+        ad.functions.insert(std::find_if(ad.functions.begin(), ad.functions.end(), after), fn);
         state.vnics.push_back(pci);
         changes->added.push_back(pci);
     }
