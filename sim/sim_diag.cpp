@@ -167,6 +167,7 @@ int32_t sim_diag_beacon(sim_call &call)
     port.beacon = record.beacon != 0;
     port.link_e2e_beacon = record.link_e2e_beacon != 0;
     port.beacon_seconds = port.beacon ? record.second : 0;
+    port.beacon_until_ms = port.beacon ? sim_beacon_end_ms(record.second) : 0;
     call.changed = true;
     return XEL_STATUS_OK;
 }

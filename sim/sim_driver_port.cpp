@@ -10,6 +10,7 @@
 #include "sim_port.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -35,6 +36,31 @@ bool sim_port_has_link(const sim_port_state &port)
 {
     return port.enabled && !port.in_transit && port.link && port.sfp_present &&
            port.sfp_media != XEL_SFP_MEDIA_UNSUPPORT;
+}
+
+namespace {
+
+int64_t wall_clock_ms()
+{
+    auto now = std::chrono::system_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+}
+
+} // namespace
+
+int64_t sim_beacon_end_ms(uint32_t seconds)
+{
+    return seconds == 0 ? 0 : wall_clock_ms() + int64_t{seconds} * 1000;
+}
+
+bool sim_beacon_lapse(sim_port_state &port)
+{
+    if (!port.beacon || port.beacon_until_ms == 0 || wall_clock_ms() < port.beacon_until_ms)
+        return false;
+    port.beacon = port.link_e2e_beacon = false;
+    port.beacon_seconds = 0;
+    port.beacon_until_ms = 0;
+    return true;
 }
 
 uint32_t sim_side_state(const sim_function &fn, const sim_function_state &st, const sim_port_state &port)
@@ -297,6 +323,8 @@ void fill_cfg(const sim_port_state &port, xel_port_cfg_s *cfg)
 int32_t sim_port_get_attr(sim_call &call)
 {
     auto record = answer_record<xel_ioctl_port_attr_t>(call);
+    if (sim_beacon_lapse(sim_port_of(call)))
+        call.changed = true;
     const sim_port_state &port = sim_port_of(call);
     const sim_function &fn = call.fn();
     const sim_adapter &ad = call.adapter();

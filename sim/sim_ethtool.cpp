@@ -41,9 +41,25 @@ int eeprom_check(const sim_flash &flash, const sim_function_ref &ref, const sim_
     return request.magic == magic ? 0 : EINVAL;
 }
 
+bool writes_half(const sim_fault *fault)
+{
+    return fault != nullptr && fault->kind == sim_fault_kind::flash_half;
+}
+
+// Half of what a write carries, when a fault cuts it short.
+std::span<const uint8_t> written(std::span<const uint8_t> data, const sim_fault *fault)
+{
+    return writes_half(fault) ? data.first(data.size() / 2) : data;
+}
+
+int write_result(bool stored, const sim_fault *fault)
+{
+    return !stored || writes_half(fault) ? EIO : 0;
+}
+
 // A write carries a partition: the 4 bytes before its start hold the
 // length of what follows.
-int eeprom_write(sim_flash &flash, const sim_ethtool_request &request)
+int eeprom_write(sim_flash &flash, const sim_ethtool_request &request, const sim_fault *fault)
 {
     const xel_flash_part_attr_t *part = request.offset <= UINT32_MAX - 4 ? flash.part_at(request.offset + 4) : nullptr;
     uint32_t length = 0;
@@ -52,11 +68,13 @@ int eeprom_write(sim_flash &flash, const sim_ethtool_request &request)
     if (part == nullptr || request.data.size() < sizeof length || length != request.data.size() - sizeof length ||
         length > part->part_size)
         return EINVAL;
-    return flash.write_part(part->part_type, part->part_instance, request.data.subspan(sizeof length)) ? 0 : EIO;
+    std::span<const uint8_t> data = written(request.data.subspan(sizeof length), fault);
+    bool stored = flash.write_part(part->part_type, part->part_instance, data);
+    return write_result(stored, fault);
 }
 
 // Only the firmware image is flashed from a file.
-int flash_device(sim_flash &flash, const std::string &root, const sim_ethtool_request &request)
+int flash_device(sim_flash &flash, const std::string &root, const sim_ethtool_request &request, const sim_fault *fault)
 {
     const xel_flash_part_attr_t *part = flash.part(XEL_FLASH_PART_FWIMG, 0);
     if (request.region != XEL_FLASH_PART_FWIMG || part == nullptr)
@@ -66,7 +84,7 @@ int flash_device(sim_flash &flash, const std::string &root, const sim_ethtool_re
         return err;
     if (image.size() > part->part_size)
         return EINVAL;
-    return flash.write_part(XEL_FLASH_PART_FWIMG, 0, image) ? 0 : EIO;
+    return write_result(flash.write_part(XEL_FLASH_PART_FWIMG, 0, written(image, fault)), fault);
 }
 
 } // namespace
@@ -96,7 +114,8 @@ bool sim_ethtool_decode(struct ifreq *ifr, sim_ethtool_request *request, int *er
     return true;
 }
 
-int sim_kwo_ethtool(const std::string &root, const sim_function_ref &ref, const sim_ethtool_request &request)
+int sim_kwo_ethtool(const std::string &root, const sim_function_ref &ref, const sim_ethtool_request &request,
+                    const sim_fault *fault)
 {
     // Reading and writing the EEPROM and flashing want CAP_NET_ADMIN, as
     // does every command the core does not know.
@@ -108,13 +127,15 @@ int sim_kwo_ethtool(const std::string &root, const sim_function_ref &ref, const 
         if (int err = eeprom_check(flash, ref, request))
             return err;
         flash.read(request.offset, request.data);
+        if (fault != nullptr && fault->kind == sim_fault_kind::flash_corrupt)
+            request.data[request.data.size() / 2] ^= 0x5a;
         return 0;
     case ETHTOOL_SEEPROM:
         if (int err = eeprom_check(flash, ref, request))
             return err;
-        return eeprom_write(flash, request);
+        return eeprom_write(flash, request, fault);
     case ETHTOOL_FLASHDEV:
-        return flash_device(flash, root, request);
+        return flash_device(flash, root, request, fault);
     default:
         return EOPNOTSUPP;
     }

@@ -4,6 +4,7 @@
 // firmware image from /lib/firmware.
 #pragma once
 
+#include "sim_state.h"
 #include "sim_topology.h"
 
 #include <net/if.h>
@@ -31,5 +32,9 @@ struct sim_ethtool_request {
 bool sim_ethtool_decode(struct ifreq *ifr, sim_ethtool_request *request, int *err);
 
 // Answers the request for the network function that owns the interface
-// (its adapter's flash under root); 0 or an errno.
-int sim_kwo_ethtool(const std::string &root, const sim_function_ref &ref, const sim_ethtool_request &request);
+// (its adapter's flash under root); 0 or an errno. A flash fault the
+// request meets (or null) makes a write keep half its data and fail with
+// EIO, as the driver does when the flash stops taking it, or a read answer
+// other bytes.
+int sim_kwo_ethtool(const std::string &root, const sim_function_ref &ref, const sim_ethtool_request &request,
+                    const sim_fault *fault = nullptr);

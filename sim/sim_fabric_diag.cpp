@@ -165,7 +165,10 @@ bool other_port_beaconing(const sim_call &call)
         if (fn.port == call.fn().port)
             continue;
         auto it = call.host.ports.find(sim_port_key(call.adapter(), fn.port));
-        if (it != call.host.ports.end() && it->second.link_e2e_beacon)
+        if (it == call.host.ports.end())
+            continue;
+        sim_beacon_lapse(it->second); // off once lapsed, whether or not this answer stores it
+        if (it->second.link_e2e_beacon)
             return true;
     }
     return false;

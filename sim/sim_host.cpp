@@ -12,6 +12,8 @@
 #include "sim_fcpim.h"
 #include "xel_bsg.h"
 
+#include <linux/ethtool.h>
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -147,6 +149,33 @@ unsigned flash_write_time(const sim_topology &topology, const sim_driver_request
     return static_cast<unsigned>(std::max<size_t>(chunks, 1) * topology.flash_latency_ms);
 }
 
+// The flash request an ethtool command stands for, as the flash faults name it.
+uint32_t ethtool_flash_cmd(uint32_t ethtool_cmd)
+{
+    if (ethtool_cmd == ETHTOOL_GEEPROM)
+        return XEL_CMD_FLASH_READ_PART;
+    if (ethtool_cmd == ETHTOOL_SEEPROM || ethtool_cmd == ETHTOOL_FLASHDEV)
+        return XEL_CMD_FLASH_UPDATE_PART;
+    return 0;
+}
+
+// The network driver's answer, with the flash fault it meets used up.
+int ethtool_answer(sim_store::session &s, const std::string &root, const sim_function_ref &ref,
+                   const sim_ethtool_request &request)
+{
+    uint32_t cmd = ethtool_flash_cmd(request.cmd);
+    int index = cmd != 0 ? sim_find_fault(s.state, ref.function->pci, cmd, &s.changed) : -1;
+    if (index < 0)
+        return sim_kwo_ethtool(root, ref, request);
+    sim_fault fault = s.state.faults[static_cast<size_t>(index)];
+    if (fault.kind != sim_fault_kind::flash_half && fault.kind != sim_fault_kind::flash_corrupt)
+        return sim_kwo_ethtool(root, ref, request);
+    int result = sim_kwo_ethtool(root, ref, request, &fault);
+    sim_use_fault(s.state, index);
+    s.changed = true;
+    return result;
+}
+
 const sim_function_ref *find_by_pci(const std::vector<sim_function_ref> &refs, const std::string &pci)
 {
     for (const auto &ref : refs)
@@ -275,7 +304,7 @@ int SimHost::ethtool_request(const sim_ethtool_request &request)
             return;
         for (const auto &ref : sim_driver_functions(s.state.topology, "kwo"))
             if (ref.function->eth_name == request.ifname)
-                result = sim_kwo_ethtool(root_, ref, request);
+                result = ethtool_answer(s, root_, ref, request);
     });
     return status ? (status == ENOENT ? ENODEV : EIO) : result;
 }

@@ -9,6 +9,7 @@
 #include "xel_pcifn_records.h"
 #include "xel_fcpim_records.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 
@@ -74,7 +75,7 @@ bool base_function(const sim_call &call, uint16_t pcifn)
 {
     for (const auto &fn : call.adapter().functions)
         if (fn.pci_function() == pcifn)
-            return true;
+            return std::find(call.host.vnics.begin(), call.host.vnics.end(), fn.pci) == call.host.vnics.end();
     return false;
 }
 
@@ -230,18 +231,85 @@ int32_t sim_pcifn_cfg_type(sim_call &call)
     return XEL_STATUS_OK;
 }
 
-void sim_reboot_host(sim_host_state &state)
+namespace {
+
+// The interface name the network driver gives a function it finds: one
+// past the highest "ethN" in use.
+std::string next_eth_name(const sim_topology &topology)
 {
-    for (auto &bytes : state.pcifn_tables) {
+    int next = 0;
+    for (const auto &ad : topology.adapters)
+        for (const auto &fn : ad.functions)
+            if (fn.eth_name.starts_with("eth") && fn.eth_name.size() > 3 &&
+                fn.eth_name.find_first_not_of("0123456789", 3) == std::string::npos)
+                next = std::max(next, std::stoi(fn.eth_name.substr(3)) + 1);
+    return "eth" + std::to_string(next);
+}
+
+bool enumerable(const xel_ablk_cfg_pf_t &pf)
+{
+    return pf.valid && pf.enabled && pf.pers == XEL_PCIFN_CLASS_ETH;
+}
+
+// The Ethernet functions an adapter's active table enables that it does
+// not have yet (single-digit PCI function numbers): the vNICs created
+// before the reboot, with the identities the firmware gives them; and the
+// ones enumerated so that the table no longer enables.
+void enumerate_functions(sim_host_state &state, size_t index, sim_reboot_changes *changes)
+{
+    sim_adapter &ad = state.topology.adapters.at(index);
+    if (ad.functions.empty())
+        return;
+    xel_ablk_cfg_t cfg{};
+    const auto &bytes = state.pcifn_tables.at(index);
+    std::memcpy(&cfg, bytes.data(), std::min(bytes.size(), sizeof cfg));
+    std::string device = ad.functions.front().pci.substr(0, ad.functions.front().pci.size() - 1);
+    for (uint32_t id = 0; id < 8; id++) {
+        const xel_ablk_cfg_pf_t &pf = cfg.inst[XEL_ABLK_ACTIVE].pf_cfg[id];
+        std::string pci = device + std::to_string(id);
+        auto found = std::find_if(ad.functions.begin(), ad.functions.end(), [&](auto &fn) { return fn.pci == pci; });
+        auto vnic = std::find(state.vnics.begin(), state.vnics.end(), pci);
+        if (found != ad.functions.end() && vnic != state.vnics.end() && !enumerable(pf)) {
+            ad.functions.erase(found);
+            state.functions.erase(pci);
+            state.vnics.erase(vnic);
+            changes->removed.push_back(pci);
+            continue;
+        }
+        if (found != ad.functions.end() || !enumerable(pf))
+            continue;
+        sim_function fn;
+        fn.pci = pci;
+        fn.ioc_type = XEL_IOC_TYPE_LL;
+        fn.port = pf.port_id;
+        fn.mac = sim_default_mac(fn);
+        fn.eth_name = next_eth_name(state.topology);
+        state.functions[pci] = sim_initial_function_state(fn);
+        auto after = [&](const sim_function &f) { return f.pci > pci; }; // PCI order, as the driver lists them
+        ad.functions.insert(std::find_if(ad.functions.begin(), ad.functions.end(), after), fn);
+        state.vnics.push_back(pci);
+        changes->added.push_back(pci);
+    }
+}
+
+} // namespace
+
+sim_reboot_changes sim_reboot_host(sim_host_state &state)
+{
+    sim_reboot_changes changes;
+    for (size_t index = 0; index < state.pcifn_tables.size(); index++) {
+        auto &bytes = state.pcifn_tables[index];
         xel_ablk_cfg_t cfg{};
         std::memcpy(&cfg, bytes.data(), std::min(bytes.size(), sizeof cfg));
         cfg.inst[XEL_ABLK_ACTIVE] = cfg.inst[XEL_ABLK_CONFIGURED];
         std::memcpy(bytes.data(), &cfg, std::min(bytes.size(), sizeof cfg));
+        enumerate_functions(state, index, &changes);
     }
     for (auto &[key, port] : state.ports)
         sim_port_come_up(port);
     for (auto &[pci, fn] : state.functions)
         sim_fcpim_reboot(fn.models.fcpim);
+    return changes;
 }
 
 // ---- vHBA -------------------------------------------------------------------

@@ -15,6 +15,10 @@ bool sim_is_fcoe(const sim_call &call);
 // The port runs a physical link: enabled (and done with it), a cable and a
 // supported SFP.
 bool sim_port_has_link(const sim_port_state &port);
+// A beacon turned on for a duration: when it stops, from now; and turning
+// it off once that time has come, as the firmware does (true when it did).
+int64_t sim_beacon_end_ms(uint32_t seconds);
+bool sim_beacon_lapse(sim_port_state &port);
 // The port-state code a function reports for its side of the port.
 uint32_t sim_side_state(const sim_function &fn, const sim_function_state &st, const sim_port_state &port);
 uint32_t sim_side_state(const sim_call &call, const sim_port_state &port);

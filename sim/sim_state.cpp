@@ -23,6 +23,30 @@
 namespace fs = std::filesystem;
 using json = nlohmann::ordered_json;
 
+sim_function_state sim_initial_function_state(const sim_function &fn)
+{
+    sim_function_state st;
+    // A function that has been up since the driver loaded: one boot,
+    // one enable, a few mailbox interrupts, the attribute fetch.
+    st.drv_stats = {12, 1, 0, 0, 1, 0, 64, 0, 1, 0, 1};
+    st.fw_stats = {{SIM_FW_ENABLE_REQS, 1}, {SIM_FW_GETATTR_REQS, 1}, {SIM_FW_IOCFC_CFG_REQS, 1}};
+    // IP over FC runs where the base logical port has that role.
+    st.models.ipfc.enabled = fn.storage() && (fn.roles & 4) != 0;
+    if (fn.storage())
+        st.im_stats = sim_initial_im_stats();
+    for (const auto &[pwwn, nwwn] : fn.pbc_vports) {
+        uint32_t number = st.models.vports.next++;
+        st.models.vports.list.push_back({pwwn, nwwn, number, true, false});
+    }
+    if (!fn.enabled) {
+        st.ioc_state = 10;
+        for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
+            st.drv_stats[counter] = 1;
+        st.fw_stats[SIM_FW_DISABLE_REQS] = 1;
+    }
+    return st;
+}
+
 sim_host_state sim_initial_state(const sim_topology &topology)
 {
     sim_host_state state;
@@ -31,27 +55,8 @@ sim_host_state sim_initial_state(const sim_topology &topology)
         state.adapter_names.push_back(ad.name);
         state.optrom_enabled.push_back(1);
         state.pcifn_tables.push_back(sim_initial_pcifn_table(ad, true));
-        for (const auto &fn : ad.functions) {
-            sim_function_state &st = state.functions[fn.pci];
-            // A function that has been up since the driver loaded: one boot,
-            // one enable, a few mailbox interrupts, the attribute fetch.
-            st.drv_stats = {12, 1, 0, 0, 1, 0, 64, 0, 1, 0, 1};
-            st.fw_stats = {{SIM_FW_ENABLE_REQS, 1}, {SIM_FW_GETATTR_REQS, 1}, {SIM_FW_IOCFC_CFG_REQS, 1}};
-            // IP over FC runs where the base logical port has that role.
-            st.models.ipfc.enabled = fn.storage() && (fn.roles & 4) != 0;
-            if (fn.storage())
-                st.im_stats = sim_initial_im_stats();
-            for (const auto &[pwwn, nwwn] : fn.pbc_vports) {
-                uint32_t number = st.models.vports.next++;
-                st.models.vports.list.push_back({pwwn, nwwn, number, true, false});
-            }
-            if (!fn.enabled) {
-                st.ioc_state = 10;
-                for (auto counter : {SIM_DRV_DISABLE_EVENTS, SIM_DRV_DISABLE_REQS, SIM_DRV_DISABLE_REPLIES})
-                    st.drv_stats[counter] = 1;
-                st.fw_stats[SIM_FW_DISABLE_REQS] = 1;
-            }
-        }
+        for (const auto &fn : ad.functions)
+            state.functions[fn.pci] = sim_initial_function_state(fn);
     }
     state.ports = sim_initial_ports(topology);
     return state;
@@ -183,6 +188,7 @@ json port_to_json(const sim_port_state &p)
             {"beacon", p.beacon},
             {"link_e2e_beacon", p.link_e2e_beacon},
             {"beacon_seconds", p.beacon_seconds},
+            {"beacon_until_ms", p.beacon_until_ms},
             {"dport", p.dport},
             {"trunked", p.trunked},
             {"cfg_topology", p.cfg_topology},
@@ -232,6 +238,7 @@ sim_port_state port_from_json(const json &obj)
     p.beacon = obj.value("beacon", p.beacon);
     p.link_e2e_beacon = obj.value("link_e2e_beacon", p.link_e2e_beacon);
     p.beacon_seconds = obj.value("beacon_seconds", p.beacon_seconds);
+    p.beacon_until_ms = obj.value("beacon_until_ms", p.beacon_until_ms);
     p.qos = obj.value("qos", p.qos);
     p.ratelimit = obj.value("ratelimit", p.ratelimit);
     p.op_qos = obj.value("op_qos", p.qos);
@@ -274,6 +281,7 @@ json state_to_json(const sim_host_state &state)
     doc["adapter_names"] = state.adapter_names;
     doc["optrom_enabled"] = state.optrom_enabled;
     doc["clock_ms"] = state.clock_ms;
+    doc["vnics"] = state.vnics;
     json &functions = doc["functions"] = json::object();
     for (const auto &[pci, st] : state.functions)
         functions[pci] = {{"state", st.ioc_state},       {"name", st.name},
@@ -313,6 +321,7 @@ sim_host_state state_from_json(const json &doc)
     // A host made before the option ROM switch was kept has it on.
     state.optrom_enabled = doc.value("optrom_enabled", std::vector<uint8_t>(state.adapter_names.size(), 1));
     state.clock_ms = doc.value("clock_ms", uint64_t{0});
+    state.vnics = doc.value("vnics", std::vector<std::string>{});
     for (const auto &item : doc.at("functions").items()) {
         const json &obj = item.value();
         sim_function_state &st = state.functions[item.key()];

@@ -77,6 +77,7 @@ struct sim_port_state {
     bool beacon = false;      // the port LED beacons
     bool link_e2e_beacon = false; // and the switch port at the far end with it
     uint32_t beacon_seconds = 0;  // for how long; 0: until turned off
+    int64_t beacon_until_ms = 0;  // when a timed beacon stops (wall clock, ms since the epoch)
     bool dport = false;       // in D-port diagnostics
     bool trunked = false;
     uint8_t cfg_topology = 5; // xel_port_topology: p2p
@@ -139,6 +140,9 @@ struct sim_host_state {
     std::map<std::string, sim_port_state> ports;         // by sim_port_key
     std::vector<sim_fault> faults;
     uint64_t clock_ms = 0; // how long the host's programs have waited, in its own time
+    // Functions a reboot enumerated from vNICs created before it: unlike
+    // the topology's own, they may be deleted.
+    std::vector<std::string> vnics;
 };
 
 // The word for an IOC state the model uses: "operational", "disabled",
@@ -147,6 +151,8 @@ const char *sim_ioc_state_name(uint32_t state);
 
 // The state a freshly created host starts with.
 sim_host_state sim_initial_state(const sim_topology &topology);
+// What a function's driver and firmware count from the start.
+sim_function_state sim_initial_function_state(const sim_function &fn);
 
 // The key of an adapter's physical port: its PCI domain and bus, the port
 // number ("0000:05/1").
@@ -161,8 +167,14 @@ std::vector<uint8_t> sim_initial_pcifn_table(const sim_adapter &adapter, bool op
 // The initiator module's I/O counters a storage function starts with.
 std::map<uint32_t, uint32_t> sim_initial_im_stats();
 // A host reboot: every adapter runs its configured function table, and
-// every port comes up with its configured settings.
-void sim_reboot_host(sim_host_state &state);
+// every port comes up with its configured settings. An Ethernet function
+// the table now enables is enumerated as a new function of the network
+// driver, and an enumerated one the table no longer enables is gone; their
+// PCI addresses are returned, for their files (sim_topology.h).
+struct sim_reboot_changes {
+    std::vector<std::string> added, removed;
+};
+sim_reboot_changes sim_reboot_host(sim_host_state &state);
 
 // Where the state is kept under a root.
 std::string sim_state_dir(const std::string &root);

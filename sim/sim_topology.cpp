@@ -578,6 +578,11 @@ bool read_drivers(reader &r, const json &doc, sim_topology *topo)
 
 } // namespace
 
+mac_t sim_default_mac(const sim_function &fn)
+{
+    return default_mac(fn);
+}
+
 bool sim_topology_from_json(const json &doc, sim_topology *topology, std::string *error)
 {
     reader r{error};

@@ -137,6 +137,14 @@ bool sim_check_topology(const sim_topology &topology, std::string *error);
 // a topology that sim_check_topology refuses.
 bool sim_create_host(const std::string &root, const std::string &preset_or_json_path, std::string *error);
 bool sim_create_host_from(const std::string &root, const sim_topology &topology, std::string *error);
+// The MAC address a function has unless its topology gives one.
+mac_t sim_default_mac(const sim_function &fn);
+// Lays out the files of one function the topology holds, as its driver
+// makes them when it finds the function; and removes a network function's
+// files once it is gone.
+bool sim_build_function_files(const std::string &root, const sim_topology &topology, const std::string &pci,
+                              std::string *error);
+void sim_remove_network_function_files(const std::string &root, const std::string &pci);
 
 // Identities as text: WWNs "10:00:00:7a:3c:05:00:00", MACs "00:7a:3c:05:00:02",
 // PCI addresses "0000:05:00.0".

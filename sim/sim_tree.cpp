@@ -210,6 +210,24 @@ bool sim_create_host_from(const std::string &root, const sim_topology &topology,
                           sim_initial_state(topology), error);
 }
 
+bool sim_build_function_files(const std::string &root, const sim_topology &topology, const std::string &pci,
+                              std::string *error)
+{
+    tree_builder t(root, error);
+    for (const auto &ad : topology.adapters)
+        for (const auto &fn : ad.functions)
+            if (fn.pci == pci)
+                build_function(t, ad, fn);
+    return t.ok();
+}
+
+void sim_remove_network_function_files(const std::string &root, const std::string &pci)
+{
+    std::error_code ec;
+    fs::remove_all(root + "/sys/bus/pci/drivers/kwo/" + pci, ec);
+    fs::remove_all(root + "/sys/kernel/debug/kwo/pci_dev:" + pci, ec);
+}
+
 bool sim_create_host(const std::string &root, const std::string &preset_or_json_path, std::string *error)
 {
     sim_topology topology;

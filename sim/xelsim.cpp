@@ -489,10 +489,18 @@ int cmd_reboot(const args_t &args)
 {
     if (!args.empty())
         return usage_error("reboot takes no arguments");
-    int status = with_host([](sim_store::session &s) {
-        sim_reboot_host(s.state);
+    std::string error;
+    int status = with_host([&](sim_store::session &s) {
+        sim_reboot_changes changes = sim_reboot_host(s.state);
+        for (const std::string &pci : changes.removed)
+            sim_remove_network_function_files(sim_root_from_environment(), pci);
+        for (const std::string &pci : changes.added)
+            if (!sim_build_function_files(sim_root_from_environment(), s.state.topology, pci, &error))
+                break;
         s.changed = true;
     });
+    if (status == 0 && !error.empty())
+        return failure(error);
     if (status == 0)
         std::printf("Host rebooted\n");
     return status;

@@ -18,6 +18,15 @@ $ ixo-sim diag --beacon 2/1 on 30
 | beacon turned on
 $ ixo-sim diag --beacon 2/1 off
 | beacon turned off
+# Once its duration has passed the beacon is off, and may be turned on again.
+$ ixo-sim diag --beacon 2/1 on 2 && ixo-sim port --query 2/1 | grep Beacon
+| beacon turned on
+| Beacon status:              On
+$ for i in $(seq 40); do ixo-sim port --query 2/1 | grep -q 'Beacon status: *Off' && break; sleep 0.1; done; ixo-sim port --query 2/1 | grep Beacon
+| Beacon status:              Off
+$ ixo-sim diag --beacon 2/1 on && ixo-sim diag --beacon 2/1 off
+| beacon turned on
+| beacon turned off
 # Words that are neither on nor off, a duration that is no number or
 # beyond 32 bits, a duration after "off".
 $ ixo-sim diag --beacon 1/0 of

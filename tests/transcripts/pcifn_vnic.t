@@ -28,8 +28,22 @@ $ ixo-sim pcifn --list 2 | sed -n '/Configured/,$p'
 | 3     1     ETH   8         16        Enabled   N       0       -       
 | 4     0     ETH   8         16        Enabled   N       0       -       
 | ---------------------------------------------------------------------------
+# Until the reboot the new vNIC is no function the driver has found.
+$ ixo-sim vnic --query 2/0/4
+! ERROR: port id "2/0/4" in command is incorrect
+[171]
 $ xelsim reboot
 | Host rebooted
+# After it the network driver has enumerated it: a function of its own
+# with its IOC, address and interface.
+$ ixo-sim vnic --query 2/0/4 | grep -E '^(PCI|HW|IOC state|MAC|OS Eth)'
+| PCI Function Index	: 2/0/4
+| HW Path			: 0000:06:00.4
+| IOC state		: operational
+| MAC			: 00:7a:3c:06:14:00
+| OS Eth Device		: eth4
+$ ixo-sim adapter --query 2 | grep -c 'hwpath:    0000:06:00.4'
+| 1
 $ ixo-sim pcifn --list 2 | sed -n '/Active/,/Configured/p'
 | Fn    Port  Type  QPairs    MSI-X     Option    SR-IOV  Max     Active  
 |                             Resources Rom       capable VFs     VFs     

@@ -90,6 +90,22 @@ void snia_itnim(void *user, wwn_t lpwwn, wwn_t rpwwn, uint32_t event)
     l->log->add(l->name + ":" + hex(lpwwn) + "," + hex(rpwwn) + "," + hex(event));
 }
 
+// The emulated kernel, telling the journal of each device node it refuses.
+class RefusingSys : public EmulatedSys {
+public:
+    RefusingSys(SimHost &host, journal *log) : EmulatedSys(host), log_(log) {}
+    int open(const char *path, int flags, mode_t mode = 0) override
+    {
+        int fd = EmulatedSys::open(path, flags, mode);
+        if (fd < 0 && std::strncmp(path, "/dev/", 5) == 0)
+            log_->add(std::string("refused:") + path);
+        return fd;
+    }
+
+private:
+    journal *log_;
+};
+
 class AenService : public EmulatedHostTest {
 protected:
     void SetUp() override
@@ -314,6 +330,24 @@ TEST_F(AenService, ThePollAndQueryWatchersFetchTheQueuedEvents)
                                                  : xell_ethport_aen_unregister(l.handle),
                   XEL_STATUS_OK);
     }
+}
+
+// A watcher's failed fetch is its own: the caller's last error stays as the
+// caller left it, while the watcher runs and after it stops.
+TEST_F(AenService, AFetchThatFailsOnAWatcherLeavesTheCallersLastErrorAlone)
+{
+    xell_adapter_free();
+    kernel = std::make_unique<RefusingSys>(*host, &log);
+    xell_os_install(kernel.get());
+    ASSERT_GT(xell_adapter_scan(), 0);
+    kernel->set_caller(sim_caller::user);
+    xell_set_last_error(XEL_STATUS_OK);
+    ASSERT_EQ(xell_aen_start_watcher(xell_aen_watcher::query, true), XEL_STATUS_OK);
+    ASSERT_FALSE(log.wait_for(1).empty());
+    EXPECT_EQ(xell_get_last_error(), XEL_STATUS_OK);
+    xell_aen_exit();
+    EXPECT_EQ(xell_get_last_error(), XEL_STATUS_OK);
+    kernel->set_caller(sim_caller::root);
 }
 
 } // namespace

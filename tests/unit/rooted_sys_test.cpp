@@ -3,13 +3,16 @@
 #include "ixo_values.h"
 #include "sim_rooted_sys.h"
 #include "temp_root.h"
+#include "xell_flash.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -77,4 +80,31 @@ TEST(RootedSysTest, UserFilesAreWhereTheUserNamedThem)
 
     fs::current_path(cwd);
     xell_os_install(nullptr);
+}
+
+// A user's file is read whole, past any one read's size; one that cannot
+// be opened and one that cannot be read fail apart.
+TEST(RootedSysTest, AFileIsReadWholeOrFailsAtOpenOrAtRead)
+{
+    TempRoot dir;
+    std::vector<uint8_t> image(150001);
+    for (size_t i = 0; i < image.size(); i++)
+        image[i] = static_cast<uint8_t>(i * 7 + i / 251);
+    std::ofstream(dir.path() + "/fw.bin", std::ios::binary)
+        .write(reinterpret_cast<const char *>(image.data()), static_cast<std::streamsize>(image.size()));
+    dir.mkdir("/a-directory");
+    struct {
+        const char *name;
+        xel_status_t status;
+        std::vector<uint8_t> data;
+    } const cases[] = {
+        {"/fw.bin", XEL_STATUS_OK, image},
+        {"/missing.bin", XEL_STATUS_EFOPEN, {1, 2}},
+        {"/a-directory", XEL_STATUS_FAILED, {}},
+    };
+    for (const auto &c : cases) {
+        std::vector<uint8_t> data = {1, 2};
+        EXPECT_EQ(xell_file_read((dir.path() + c.name).c_str(), &data), c.status) << c.name;
+        EXPECT_EQ(data, c.data) << c.name;
+    }
 }

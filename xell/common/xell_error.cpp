@@ -263,7 +263,9 @@ constexpr std::array errorlist{
 };
 static_assert(errorlist.size() == XEL_STATUS_MAX_VAL);
 
-xel_status_t last_status = XEL_STATUS_OK;
+// Per thread: the event service's watchers send requests of their own, and
+// what fails for them is no answer to the caller's last call.
+thread_local xel_status_t last_status = XEL_STATUS_OK;
 
 } // namespace
 

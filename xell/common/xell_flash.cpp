@@ -55,17 +55,13 @@ xel_status_t xell_flash_write(xell_t *ioc, uint32_t type, uint8_t instance, std:
 
 xel_status_t xell_file_read(const char *path, std::vector<uint8_t> *buf)
 {
-    xell_sys &os = xell_os();
-    int fd = os.open(path, O_RDONLY);
-    if (fd < 0)
+    std::string text;
+    bool opened = false;
+    bool whole = xell_os_read_file(path, &text, &opened);
+    if (!opened)
         return XEL_STATUS_EFOPEN;
-    buf->clear();
-    uint8_t chunk[65536];
-    ssize_t n;
-    while ((n = os.read(fd, chunk, sizeof chunk)) > 0)
-        buf->insert(buf->end(), chunk, chunk + n);
-    os.close(fd);
-    return n == 0 ? XEL_STATUS_OK : XEL_STATUS_FAILED;
+    buf->assign(text.begin(), text.end());
+    return whole ? XEL_STATUS_OK : XEL_STATUS_FAILED;
 }
 
 uint32_t xell_flash_part_count(const xel_flash_attr_t &attr)

@@ -70,6 +70,7 @@ struct xell_kept_answer {
 // Boot updates send from several threads.
 std::mutex kept_mutex;
 std::map<std::string, xell_kept_answer> kept_answers;
+std::map<std::string, xel_flash_attr_t> kept_layouts; // by PCI function
 
 const xell_kept_read *xell_kept_read_of(uint32_t cmd)
 {
@@ -145,4 +146,21 @@ void xell_request_cache_forget()
 {
     std::lock_guard<std::mutex> lock(kept_mutex);
     kept_answers.clear();
+    kept_layouts.clear();
+}
+
+bool xell_request_cache_flash_layout(const xell_t *ioc, xel_flash_attr_t *attr)
+{
+    std::lock_guard<std::mutex> lock(kept_mutex);
+    auto found = kept_layouts.find(ioc->ioc_hwpath);
+    if (found == kept_layouts.end())
+        return false;
+    *attr = found->second;
+    return true;
+}
+
+void xell_request_cache_keep_flash_layout(const xell_t *ioc, const xel_flash_attr_t &attr)
+{
+    std::lock_guard<std::mutex> lock(kept_mutex);
+    kept_layouts[ioc->ioc_hwpath] = attr;
 }

@@ -3,7 +3,7 @@
 
 #include "xel_status.h"
 
-// Status messages and the process-wide last-error cell.
+// Status messages and the last-error cell, one per thread.
 const char *xell_status_to_string(xel_status_t status);
 void xell_set_last_error(xel_status_t status);
 xel_status_t xell_get_last_error();

@@ -8,6 +8,7 @@
 // driver's state to move (xell_request_cache_forget).
 #pragma once
 
+#include "xel_ioctl.h"
 #include "xell_ioc.h"
 
 #include <cstdint>
@@ -36,3 +37,10 @@ private:
 
 // Forgets every kept answer.
 void xell_request_cache_forget();
+
+// Where an IOC's flash partitions lie, for the requests that reach a
+// partition by its address. A write changes what a partition holds and how
+// much, never where it starts, so the table one write found serves the
+// read-back after it; forgotten with the kept answers.
+bool xell_request_cache_flash_layout(const xell_t *ioc, xel_flash_attr_t *attr);
+void xell_request_cache_keep_flash_layout(const xell_t *ioc, const xel_flash_attr_t &attr);

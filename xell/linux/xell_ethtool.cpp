@@ -1,6 +1,7 @@
 #include "xell_transport_impl.h"
 
 #include "xell_flash.h"
+#include "xell_request_cache.h"
 #include "xell_sys.h"
 
 #include <fcntl.h>
@@ -95,6 +96,17 @@ xel_status_t xell_ethtool_eeprom(const xell_t *ioc, uint32_t cmd, const xel_ioct
     return XEL_STATUS_OK;
 }
 
+// The partition table, asked of the driver once per command.
+xel_status_t xell_ethtool_flash_layout(xell_t *ioc, xel_flash_attr_t *attr)
+{
+    if (xell_request_cache_flash_layout(ioc, attr))
+        return XEL_STATUS_OK;
+    xel_status_t status = xell_flash_get_attr(ioc, attr);
+    if (status == XEL_STATUS_OK)
+        xell_request_cache_keep_flash_layout(ioc, *attr);
+    return status;
+}
+
 } // namespace
 
 // A request that did not happen is the transport's failure, with the
@@ -103,7 +115,7 @@ xel_status_t xell_ethtool_flash(xell_t *ioc, uint32_t cmd, void *args)
 {
     auto *record = static_cast<xel_ioctl_flash_t *>(args);
     xel_flash_attr_t attr{};
-    xel_status_t status = xell_flash_get_attr(ioc, &attr);
+    xel_status_t status = xell_ethtool_flash_layout(ioc, &attr);
     if (status != XEL_STATUS_OK)
         return status;
     record->status = XEL_STATUS_FAILED;

@@ -59,7 +59,8 @@ xell_sys &xell_os();
 void xell_os_install(xell_sys *sys);
 
 // Convenience on top of the seam.
-// Reads a whole small file; false when it cannot be opened or read.
-bool xell_os_read_file(const char *path, std::string *text);
+// Reads a whole file; false when it cannot be opened or read (*opened,
+// when asked for, tells the two apart).
+bool xell_os_read_file(const char *path, std::string *text, bool *opened = nullptr);
 // Writes text to an existing file (sysfs and debugfs attributes).
 int xell_os_write_text(const char *path, const std::string &text);

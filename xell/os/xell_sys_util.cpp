@@ -2,10 +2,12 @@
 
 #include <fcntl.h>
 
-bool xell_os_read_file(const char *path, std::string *text)
+bool xell_os_read_file(const char *path, std::string *text, bool *opened)
 {
     xell_sys &os = xell_os();
     int fd = os.open(path, O_RDONLY);
+    if (opened != nullptr)
+        *opened = fd >= 0;
     if (fd < 0)
         return false;
     text->clear();
