@@ -115,7 +115,7 @@ std::vector<xell_t *> ixo_ioperf_iocs(xell_t *first, xell_t *last)
     for (int a = first->ad_id; a <= last->ad_id; a++) {
         xell_adapter_t *adapter = xell_adapter_get_by_idx(a);
         if (adapter == nullptr) {
-            std::printf("ERROR: Could not get adapter handle!!\n");
+            std::fprintf(stderr, "ERROR: Could not get adapter handle!!\n");
             continue;
         }
         int from = a == first->ad_id ? first->port_num : 0;
@@ -147,8 +147,8 @@ bool ixo_ioperf_lports(xell_t *ioc, const ixo_ioperf_args &a, std::vector<wwn_t>
     lports->resize(ixo_max_lports);
     int count = ixo_max_lports;
     if (xell_fabric_get_lports(ioc, 0, lports->data(), &count) != XEL_STATUS_OK) {
-        std::printf("\nERROR: Could not get port details for %d/%d/%d\n\n", ioc->ad_id, ioc->port_num,
-                    ioc->pcifn_id);
+        std::fprintf(stderr, "\nERROR: Could not get port details for %d/%d/%d\n\n", ioc->ad_id, ioc->port_num,
+                     ioc->pcifn_id);
         return false;
     }
     if (count == ixo_max_lports)
@@ -168,8 +168,8 @@ void ixo_ioperf_all_rports(ixo_fcpim_perf_attr_t &rec, const std::vector<wwn_t> 
         xel_status_t status = room > 0 ? xell_lport_get_rports(rec.xell, 0, lp, rports.data(), &count)
                                        : XEL_STATUS_OK;
         if (status != XEL_STATUS_OK || count == 0) {
-            std::printf("ERROR: Could not get rport details of %d/%d/%d: %s\n", rec.ad_id, rec.port_id,
-                        rec.pcifn_id, xell_status_to_string(status));
+            std::fprintf(stderr, "ERROR: Could not get rport details of %d/%d/%d: %s\n", rec.ad_id, rec.port_id,
+                         rec.pcifn_id, xell_status_to_string(status));
             continue;
         }
         if (count == room)
@@ -207,7 +207,9 @@ bool ixo_ioperf_items(ixo_fcpim_perf_attr_t &rec, const ixo_ioperf_args &a)
     return true;
 }
 
-xel_status_t ixo_ioperf_itn(ixo_fcpim_perf_t &item, xell_t *ioc, ixo_fcpim_perf_t &into)
+// The remote-port sampler names its failure after the remote port, the
+// nexus sampler after the nexus.
+xel_status_t ixo_ioperf_itn(ixo_fcpim_perf_t &item, xell_t *ioc, ixo_fcpim_perf_t &into, bool rport)
 {
     const xell_stats_t *desc = nullptr;
     xel_itnim_iostats_t io{};
@@ -215,8 +217,10 @@ xel_status_t ixo_ioperf_itn(ixo_fcpim_perf_t &item, xell_t *ioc, ixo_fcpim_perf_
     if (status != XEL_STATUS_OK) {
         char lp[24];
         char rp[24];
-        std::printf("ERROR: Failed to get itnim %s:%s stats, error code = %d\n", ixo_wwn2str(lp, item.lpwwn),
-                    ixo_wwn2str(rp, item.rpwwn), static_cast<int>(status));
+        std::fprintf(stderr,
+                     rport ? "ERROR: Failed to get rport %s:%s IO stats, error code = %d\n"
+                           : "ERROR: Failed to get itnim %s:%s stats, error code = %d\n",
+                     ixo_wwn2str(lp, item.lpwwn), ixo_wwn2str(rp, item.rpwwn), static_cast<int>(status));
         return status;
     }
     into.new_ios += io.total_io_completions;
@@ -236,27 +240,27 @@ xel_status_t ixo_ioperf_sample(ixo_fcpim_perf_attr_t &rec)
     case PERF_IM:
         status = xell_fcpim_get_modstats(rec.xell, &desc, &io);
         if (status != XEL_STATUS_OK)
-            std::printf("ERROR: Failed to get fcpim stats, error code = %d\n", static_cast<int>(status));
+            std::fprintf(stderr, "ERROR: Failed to get fcpim stats, error code = %d\n", static_cast<int>(status));
         break;
     case PERF_LPORT:
         status = xell_lport_get_iostats(rec.xell, 0, first.lpwwn, &desc, &io);
         if (status != XEL_STATUS_OK)
-            std::printf("ERROR: Failed to get lport %s stats, error code = %d\n", ixo_wwn2str(lp, first.lpwwn),
-                        static_cast<int>(status));
+            std::fprintf(stderr, "ERROR: Failed to get lport %s stats, error code = %d\n", ixo_wwn2str(lp, first.lpwwn),
+                         static_cast<int>(status));
         break;
     case PERF_RPORT:
         // The nexuses of the remote port through every logical port add up
         // on one line.
         first.new_ios = first.new_perf = 0;
         for (ixo_fcpim_perf_t &item : rec.perf)
-            if ((status = ixo_ioperf_itn(item, rec.xell, first)) != XEL_STATUS_OK)
+            if ((status = ixo_ioperf_itn(item, rec.xell, first, true)) != XEL_STATUS_OK)
                 return status;
         rec.perf.resize(1);
         return XEL_STATUS_OK;
     default:
         for (ixo_fcpim_perf_t &item : rec.perf) {
             item.new_ios = item.new_perf = 0;
-            if ((status = ixo_ioperf_itn(item, rec.xell, item)) != XEL_STATUS_OK)
+            if ((status = ixo_ioperf_itn(item, rec.xell, item, false)) != XEL_STATUS_OK)
                 return status;
         }
         return XEL_STATUS_OK;
@@ -373,8 +377,9 @@ int ixo_fcpim_ioperf_hdlr(char **argv, int argc, ixo_id_t *id)
     if (a.count == 0)
         return XEL_STATUS_OK;
     if (last != nullptr && (a.lpwwn != 0 || a.rpwwn != 0)) {
-        std::printf(a.lpwwn != 0 ? "\nERROR: lport WWN is invalid for port range option.\n\n"
-                                 : "\nERROR: rport WWN is invalid for port range option.\n\n");
+        std::fputs(a.lpwwn != 0 ? "\nERROR: lport WWN is invalid for port range option.\n\n"
+                                : "\nERROR: rport WWN is invalid for port range option.\n\n",
+                   stderr);
         return XEL_STATUS_FAILED;
     }
     std::vector<ixo_fcpim_perf_attr_t> recs;

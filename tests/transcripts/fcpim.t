@@ -149,9 +149,9 @@ $ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0-2/1 -c 1
 |  2/1/1       0       0.0      
 |
 $ ixo-sim fcpim --ioperf 1/0-2/1 -r 50:00:7a:3c:a0:05:10:00 -c 1
-|
-| ERROR: rport WWN is invalid for port range option.
-|
+!
+! ERROR: rport WWN is invalid for port range option.
+!
 ! ERROR: Operation failed 
 [1]
 $ ixo-sim fcpim --ioperf 1/0 -c 0
@@ -352,6 +352,11 @@ $ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0 -r 50:00:7a:3c:a1:05:00:00 
 | =======================================================
 |  1/0/0  50:00:7a:3c:a1:05:00:00    1200       1.5 MB/s 
 |
+$ xelsim fault add --fn 0000:05:00.0 --cmd 0xC0F0BB02 --status 1 --once >/dev/null
+$ ixo-sim fcpim --ioperf 1/0 -r 50:00:7a:3c:a1:05:00:00 -c 1
+! ERROR: Failed to get rport 10:00:00:7a:3c:05:00:00:50:00:7a:3c:a1:05:00:00 IO stats, error code = 1
+! ERROR: Operation failed 
+[1]
 $ IXO_SIM_TIME_SCALE=0.01 ixo-sim fcpim --ioperf 1/0 -l -c 1
 |  Port        lport WWN            IOPs     Throughput
 | =======================================================
