@@ -59,7 +59,7 @@ bool reg_dump(const dump_ctx &ctx, uint32_t addr, uint32_t count)
     try {
         words.resize(count);
     } catch (const std::bad_alloc &) {
-        std::fputs("Resource Error No Dump....\n", stdout);
+        std::fputs("Resource Error No Dump....\n", stderr);
         return false;
     }
     if (xell_diag_regread(ctx.ioc, addr, static_cast<int>(count), words.data(), 0) != XEL_STATUS_OK)
@@ -270,7 +270,7 @@ int ixo_driver_dump_registers(char **argv, int argc, ixo_id_t *id)
     xel_ioc_attr_t attr{};
     xel_status_t status = xell_ioc_get_attr(ioc, &attr);
     if (status != XEL_STATUS_OK) {
-        std::fputs("IO Error No Dump....\n", stdout);
+        std::fputs("IO Error No Dump....\n", stderr);
         return status;
     }
     dump_ctx ctx{ioc,          ioc->ad_id, ioc->port_num, attr.pci_attr.device_id, attr.pci_attr.pcifn,
@@ -288,7 +288,7 @@ int ixo_driver_dump_registers(char **argv, int argc, ixo_id_t *id)
         dump_gen3(ctx);
         return XEL_STATUS_OK;
     default:
-        std::fputs("Card type unknown skipping reg dump...\n", stdout);
+        std::fputs("Card type unknown skipping reg dump...\n", stderr);
         return XEL_STATUS_FAILED;
     }
 }

@@ -146,6 +146,6 @@ $ grep -A3 'CAM Dump' cam.txt | grep -v -- '^--'
 | data read from address: a800 length: 512 is:
 | 0000a800: 0000007a 3c082000 00000000 00000000 00000000 00000000 00000000 00000000 
 $ ixo-sim debug --dump 3/0/0
-| Card type unknown skipping reg dump...
+! Card type unknown skipping reg dump...
 ! ERROR: Operation failed 
 [1]
