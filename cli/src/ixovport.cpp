@@ -108,7 +108,7 @@ int ixo_vport_delete_hdlr(char **argv, int argc, ixo_id_t *id)
     if (status != XEL_STATUS_OK)
         return status;
     if (attr.port_attr.port_cfg.preboot_vp) {
-        std::fputs("A delete of a vport created via the Pre-Boot configuration is not allowed\n", stdout);
+        std::fputs("A delete of a vport created via the Pre-Boot configuration is not allowed\n", stderr);
         return XEL_STATUS_CMD_NOTSUPP;
     }
     status = xell_vport_delete(id->xell, 0, vpwwn, attr.port_attr.port_cfg.nwwn);

@@ -139,7 +139,7 @@ $ ixo-sim lport --list 1/0 | grep VP
 | VP# 0a1001   21:00:00:7a:3c:05:10:0a  20:00:00:7a:3c:05:00:00  IM
 | VP# 0a1002   21:00:00:7a:3c:05:10:0b  28:00:00:7a:3c:05:10:0b  IM
 $ ixo-sim vport --delete 1/0 21:00:00:7a:3c:05:10:0a
-| A delete of a vport created via the Pre-Boot configuration is not allowed
+! A delete of a vport created via the Pre-Boot configuration is not allowed
 ! ERROR: Command/API not supported 
 [26]
 $ ls $IXO_SIM_ROOT/sys/class/fc_vports
