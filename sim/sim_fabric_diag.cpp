@@ -1,5 +1,6 @@
 #include "sim_fabric_diag.h"
 
+#include "sim_fabric_frames.h"
 #include "sim_faults.h"
 #include "sim_port.h"
 #include "xel_fcdiag_records.h"
@@ -24,19 +25,6 @@ void put_be32(uint8_t *to, uint32_t value)
     to[1] = static_cast<uint8_t>(value >> 16);
     to[2] = static_cast<uint8_t>(value >> 8);
     to[3] = static_cast<uint8_t>(value);
-}
-
-std::vector<uint8_t> ct_answer(const ct_hdr_t &request, uint16_t code, uint8_t reason, uint8_t explanation)
-{
-    ct_hdr_t ct = request;
-    ct.cmd_rsp_code[0] = static_cast<uint8_t>(code >> 8);
-    ct.cmd_rsp_code[1] = static_cast<uint8_t>(code);
-    ct.max_res_size[0] = ct.max_res_size[1] = 0;
-    ct.reason_code = reason;
-    ct.exp_code = explanation;
-    std::vector<uint8_t> bytes(sizeof ct);
-    std::memcpy(bytes.data(), &ct, sizeof ct);
-    return bytes;
 }
 
 const sim_rport *by_wwn(const std::vector<sim_rport> &rports, const uint8_t *wwn_bytes)
@@ -101,14 +89,14 @@ std::vector<uint8_t> ping(const sim_call &call, const std::vector<sim_rport> &rp
 {
     (void)call;
     if (payload.size() < sizeof(fcgs_fcping_req_t) || !port_name_entry(payload.data() + 4))
-        return ct_answer(ct, CT_RSP_REJECT, 0x09, 0x00);
+        return sim_ct_response(ct, CT_RSP_REJECT, 0x09, 0x00);
     const sim_rport *r = by_wwn(rports, payload.data() + offsetof(fcgs_fcping_req_t, port_val));
     if (r == nullptr)
-        return ct_answer(ct, CT_RSP_REJECT, 0x09, 0x02); // port name not registered
+        return sim_ct_response(ct, CT_RSP_REJECT, 0x09, 0x02); // port name not registered
     // The switch pings with ECHO, which the other host's initiator ignores.
     if (r->kind == sim_rport_kind::initiator)
-        return ct_answer(ct, CT_RSP_REJECT, 0x09, CT_RJT_EXPL_ECHO_TIMEOUT);
-    auto bytes = ct_answer(ct, CT_RSP_ACCEPT, 0, 0);
+        return sim_ct_response(ct, CT_RSP_REJECT, 0x09, CT_RJT_EXPL_ECHO_TIMEOUT);
+    auto bytes = sim_ct_response(ct, CT_RSP_ACCEPT, 0, 0);
     const uint8_t *token = payload.data() + offsetof(fcgs_fcping_req_t, token);
     bytes.insert(bytes.end(), token, token + 4);
     return bytes;
@@ -119,7 +107,7 @@ std::vector<uint8_t> trace_route(const sim_call &call, const std::vector<sim_rpo
 {
     if (payload.size() < sizeof(fcgs_ftrace_req_t) || !port_name_entry(payload.data() + 4) ||
         !port_name_entry(payload.data() + 16))
-        return ct_answer(ct, CT_RSP_REJECT, 0x09, 0x00);
+        return sim_ct_response(ct, CT_RSP_REJECT, 0x09, 0x00);
     fcgs_ftrace_resp_t answer{};
     put_be32(answer.revision, 1);
     std::memcpy(answer.token, payload.data() + offsetof(fcgs_ftrace_req_t, token), sizeof answer.token);
@@ -145,7 +133,7 @@ std::vector<uint8_t> trace_route(const sim_call &call, const std::vector<sim_rpo
     }
     put_be32(answer.str_rej_reason_code, reject);
     put_be32(answer.num_path_info_entries, static_cast<uint32_t>(entries.size() / sizeof(fcgs_ftrace_path_info)));
-    auto bytes = ct_answer(ct, CT_RSP_ACCEPT, 0, 0);
+    auto bytes = sim_ct_response(ct, CT_RSP_ACCEPT, 0, 0);
     const auto *a = reinterpret_cast<const uint8_t *>(&answer);
     bytes.insert(bytes.end(), a, a + sizeof answer);
     bytes.insert(bytes.end(), entries.begin(), entries.end());
@@ -184,7 +172,7 @@ std::vector<uint8_t> sim_config_server(const sim_call &call, const std::vector<s
         return ping(call, rports, ct, payload);
     if (cmd == FCGS_FTRACE)
         return trace_route(call, rports, ct, payload);
-    return ct_answer(ct, CT_RSP_REJECT, 0x0B, 0x00);
+    return sim_ct_response(ct, CT_RSP_REJECT, 0x0B, 0x00);
 }
 
 std::vector<uint8_t> sim_fabric_controller(const sim_call &call, std::span<const uint8_t> request)

@@ -37,19 +37,6 @@ uint32_t answer(std::span<uint8_t> reply, const std::vector<uint8_t> &bytes)
     return static_cast<uint32_t>(n);
 }
 
-std::vector<uint8_t> ct_response(const ct_hdr_t &request, uint16_t code, uint8_t reason, uint8_t explanation)
-{
-    ct_hdr_t ct = request;
-    ct.cmd_rsp_code[0] = static_cast<uint8_t>(code >> 8);
-    ct.cmd_rsp_code[1] = static_cast<uint8_t>(code);
-    ct.max_res_size[0] = ct.max_res_size[1] = 0;
-    ct.reason_code = reason;
-    ct.exp_code = explanation;
-    std::vector<uint8_t> bytes(sizeof ct);
-    std::memcpy(bytes.data(), &ct, sizeof ct);
-    return bytes;
-}
-
 const sim_rport *by_pid(const std::vector<sim_rport> &rports, uint32_t pid)
 {
     for (const auto &r : rports)
@@ -65,25 +52,25 @@ std::vector<uint8_t> name_server(const std::vector<sim_rport> &rports, const ct_
     uint16_t cmd = static_cast<uint16_t>((ct.cmd_rsp_code[0] << 8) | ct.cmd_rsp_code[1]);
     if (cmd == NS_GID_PN) {
         if (query.size() < 8)
-            return ct_response(ct, CT_RSP_REJECT, 0x09, 0x00);
+            return sim_ct_response(ct, CT_RSP_REJECT, 0x09, 0x00);
         wwn_t wwn;
         std::memcpy(&wwn, query.data(), sizeof wwn);
         for (const auto &r : rports)
             if (r.pwwn == wwn) {
-                auto bytes = ct_response(ct, CT_RSP_ACCEPT, 0, 0);
+                auto bytes = sim_ct_response(ct, CT_RSP_ACCEPT, 0, 0);
                 uint8_t id[4] = {0};
                 put_fc_id(id + 1, r.pid_value);
                 bytes.insert(bytes.end(), id, id + 4);
                 return bytes;
             }
-        return ct_response(ct, CT_RSP_REJECT, 0x09, 0x02); // port name not registered
+        return sim_ct_response(ct, CT_RSP_REJECT, 0x09, 0x02); // port name not registered
     }
     if (cmd != NS_GSPN_ID && cmd != NS_GPN_ID && cmd != NS_GNN_ID)
-        return ct_response(ct, CT_RSP_REJECT, 0x0B, 0x00);
+        return sim_ct_response(ct, CT_RSP_REJECT, 0x0B, 0x00);
     const sim_rport *r = query.size() >= 4 ? by_pid(rports, fc_id(query.data() + 1)) : nullptr;
     if (r == nullptr)
-        return ct_response(ct, CT_RSP_REJECT, 0x09, 0x01); // port identifier not registered
-    auto bytes = ct_response(ct, CT_RSP_ACCEPT, 0, 0);
+        return sim_ct_response(ct, CT_RSP_REJECT, 0x09, 0x01); // port identifier not registered
+    auto bytes = sim_ct_response(ct, CT_RSP_ACCEPT, 0, 0);
     if (cmd == NS_GSPN_ID) {
         bytes.push_back(static_cast<uint8_t>(r->ns_symname.size()));
         bytes.insert(bytes.end(), r->ns_symname.begin(), r->ns_symname.end());
@@ -138,7 +125,7 @@ int32_t sim_fabric_frame(const sim_call &call, const fchs_t &fchs, std::span<con
         else if (d_id == FC_MGMT_SERVER && ct.gs_type == CT_GS_TYPE_MGMT && ct.gs_sub_type == CT_GS_SUBTYPE_CFG_SERVER)
             bytes = sim_config_server(call, rports, ct, request.subspan(sizeof ct));
         else
-            bytes = ct_response(ct, CT_RSP_REJECT, 0x0B, 0x00);
+            bytes = sim_ct_response(ct, CT_RSP_REJECT, 0x0B, 0x00);
         *reply_len = answer(reply, bytes);
         return XEL_STATUS_OK;
     }
@@ -201,4 +188,17 @@ std::string sim_frame_log_cdb(const std::string &device, const std::string &sg, 
     line += " data=" + sim_hex(std::span<const uint8_t>(answer.data).first(std::min(data_len, answer.data.size())));
     line += " sense=" + sim_hex(answer.sense);
     return line;
+}
+
+std::vector<uint8_t> sim_ct_response(const ct_hdr_t &request, uint16_t code, uint8_t reason, uint8_t explanation)
+{
+    ct_hdr_t ct = request;
+    ct.cmd_rsp_code[0] = static_cast<uint8_t>(code >> 8);
+    ct.cmd_rsp_code[1] = static_cast<uint8_t>(code);
+    ct.max_res_size[0] = ct.max_res_size[1] = 0;
+    ct.reason_code = reason;
+    ct.exp_code = explanation;
+    std::vector<uint8_t> bytes(sizeof ct);
+    std::memcpy(bytes.data(), &ct, sizeof ct);
+    return bytes;
 }

@@ -19,6 +19,10 @@
 int32_t sim_fabric_frame(const sim_call &call, const fchs_t &fchs, std::span<const uint8_t> request,
                          std::span<uint8_t> reply, uint32_t *reply_len);
 
+// A CT header answering request: its response code, reason and
+// explanation, the residual size cleared.
+std::vector<uint8_t> sim_ct_response(const ct_hdr_t &request, uint16_t code, uint8_t reason, uint8_t explanation);
+
 // Frame log lines.
 std::string sim_frame_log_request(const std::string &node, const fchs_t &fchs, std::span<const uint8_t> payload);
 std::string sim_frame_log_reply(const std::string &node, int32_t status, std::span<const uint8_t> payload);

@@ -78,20 +78,7 @@ xel_status_t xell_debug_fw_state(xell_t *ioc, const char *path)
 
 xel_status_t xell_debug_drv_state(xell_t *ioc, const char *path)
 {
-    if (ioc == nullptr)
-        return XEL_STATUS_FAILED;
-    std::vector<uint8_t> buf;
-    try {
-        buf.resize(XEL_DEBUG_TRACE_SIZE);
-    } catch (const std::bad_alloc &) {
-        return XEL_STATUS_ENOMEM;
-    }
-    xel_ioctl_debug_t record{};
-    record.bufsz = XEL_DEBUG_TRACE_SIZE;
-    xel_status_t status = xell_request_data(ioc, XEL_CMD_DEBUG_DRV_STATE, &record, buf.data(), buf.size(), 0, 0);
-    if (status != XEL_STATUS_OK)
-        return status;
-    return xell_debug_save(path, buf.data(), std::min<size_t>(record.bufsz, buf.size()), status);
+    return xell_debug_trace(ioc, XEL_CMD_DEBUG_DRV_STATE, path);
 }
 
 xel_status_t xell_debug_fw_state_clr(xell_t *ioc)
