@@ -1,6 +1,7 @@
 // The vHBA class: enable, disable, interrupt settings, query and
 // statistics of the storage functions of a port.
 #include "ixo_commands.h"
+#include "ixo_fn_state.h"
 #include "ixo_errors.h"
 #include "ixo_usage.h"
 #include "ixo_values.h"
@@ -55,19 +56,7 @@ constexpr unsigned ixo_max_latency = 225, ixo_max_delay = 1125;
 
 int ixo_vhba_set_state(xell_t *ioc, bool enable)
 {
-    xel_ioc_attr_t attr{};
-    xel_status_t status = xell_ioc_get_attr(ioc, &attr);
-    if (status != XEL_STATUS_OK)
-        return status;
-    uint32_t there = enable ? XEL_IOC_OPERATIONAL : XEL_IOC_DISABLED;
-    if (attr.state == there) {
-        std::printf(enable ? "vHBA is already enabled\n" : "vHBA is already disabled\n");
-        return XEL_STATUS_OK;
-    }
-    status = enable ? xell_vhba_enable(ioc) : xell_vhba_disable(ioc);
-    if (status == XEL_STATUS_OK)
-        std::printf(enable ? "vHBA enabled\n" : "vHBA disabled\n");
-    return status;
+    return ixo_fn_set_state(ioc, enable, "vHBA", xell_vhba_enable, xell_vhba_disable);
 }
 
 bool ixo_vhba_hba_mode(xell_t *ioc)

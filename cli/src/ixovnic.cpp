@@ -3,6 +3,7 @@
 #include "ixovnic.h"
 
 #include "ixo_commands.h"
+#include "ixo_fn_state.h"
 #include "ixo_errors.h"
 #include "ixo_usage.h"
 #include "ixo_values.h"
@@ -96,19 +97,7 @@ void ixo_vnic_print_bw(const char *label, xel_status_t status, int value)
 
 int ixo_vnic_set_state(xell_t *ioc, bool enable)
 {
-    xel_ioc_attr_t attr{};
-    xel_status_t status = xell_ioc_get_attr(ioc, &attr);
-    if (status != XEL_STATUS_OK)
-        return status;
-    uint32_t there = enable ? XEL_IOC_OPERATIONAL : XEL_IOC_DISABLED;
-    if (attr.state == there) {
-        std::printf(enable ? "vNIC is already enabled\n" : "vNIC is already disabled\n");
-        return XEL_STATUS_OK;
-    }
-    status = enable ? xell_vnic_enable(ioc) : xell_vnic_disable(ioc);
-    if (status == XEL_STATUS_OK)
-        std::printf(enable ? "vNIC enabled\n" : "vNIC disabled\n");
-    return status;
+    return ixo_fn_set_state(ioc, enable, "vNIC", xell_vnic_enable, xell_vnic_disable);
 }
 
 void ixo_vnic_print_offloads(const xel_vnic_attr_t &attr)
