@@ -51,3 +51,11 @@ $ ixo-sim port --events 2 | grep Ioc
 $ ixo-sim port --events 9
 ! ERROR: adapter id "9" in command is incorrect
 [172]
+# What a listener on the SCSI transport's netlink group receives, decoded
+# by a script written from the kernel's netlink and FC transport headers:
+# a vendor unique FC event of the function's SCSI host, the family's PCI
+# vendor id, the 64-byte event entry behind it.
+$ python3 $TESTDIR/../tools/netlink_event_check.py $IXO_SIM_ROOT xelsim event add --fn 0000:05:00.1 --cat 2 --type 2
+| vendor id type 0x01 pci vendor 0x7a3c
+| host 3, event 2, 64 bytes of vendor data
+| category 2 type 2
